@@ -1,0 +1,63 @@
+# Windows build (MinGW-w64, i686): the programs, the animation library and the test programs
+# that run under Wine.
+enable_language(RC)
+set(BW_WIN32_LIBS comctl32 comdlg32 winmm gdi32 user32 kernel32 advapi32 shell32 ole32 uuid mpr)
+
+# Skins, sounds, icons and animation strips are generated from tools/art at build time.
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+set(BW_ART_DIR ${CMAKE_BINARY_DIR}/generated)
+file(GLOB BW_ART_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/art/*.py)
+if(BW_ART_SCRIPTS)
+  add_custom_command(
+    OUTPUT ${BW_ART_DIR}/art.stamp
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/art/generate.py --out ${BW_ART_DIR}
+    COMMAND ${CMAKE_COMMAND} -E touch ${BW_ART_DIR}/art.stamp
+    DEPENDS ${BW_ART_SCRIPTS}
+    COMMENT "Generating skins, sounds and animations"
+    VERBATIM)
+else()
+  file(MAKE_DIRECTORY ${BW_ART_DIR})
+  file(TOUCH ${BW_ART_DIR}/art.stamp)
+endif()
+add_custom_target(bw_art DEPENDS ${BW_ART_DIR}/art.stamp)
+
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${BW_ART_DIR} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/src/resources")
+
+if(EXISTS ${CMAKE_SOURCE_DIR}/src/waxanim/sources.cmake)
+  include(${CMAKE_SOURCE_DIR}/src/waxanim/sources.cmake)
+endif()
+
+if(BW_APP_SOURCES)
+  add_executable(BRINDWAX WIN32 ${BW_APP_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/brindwax.rc)
+  set_target_properties(BRINDWAX PROPERTIES OUTPUT_NAME BRINDWAX SUFFIX .exe)
+  target_link_libraries(BRINDWAX PRIVATE brindwax_core ${BW_WIN32_LIBS})
+  add_dependencies(BRINDWAX bw_art)
+  # The resource script depends on generated files; rebuild it when they change.
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/src/resources/brindwax.rc PROPERTIES
+    OBJECT_DEPENDS ${BW_ART_DIR}/art.stamp)
+  if(TARGET WaxAnim)
+    add_dependencies(BRINDWAX WaxAnim)
+  endif()
+endif()
+
+# GoogleTest from Debian's source package, built with the cross compiler.
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+set(BW_TESTDATA_WINE "Z:${BW_TESTDATA_DIR}")
+if(BW_UNIT_TESTS)
+  add_executable(brindwax_tests ${BW_UNIT_TESTS})
+  target_link_libraries(brindwax_tests PRIVATE brindwax_core gtest gtest_main ${BW_WIN32_LIBS})
+  target_compile_definitions(brindwax_tests PRIVATE BW_TESTDATA_DIR="${BW_TESTDATA_WINE}")
+endif()
+
+# End-to-end tests: a Windows program that drives the real BRINDWAX.exe.
+file(GLOB BW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)
+if(BW_E2E_SOURCES)
+  add_executable(e2e_tests ${BW_E2E_SOURCES})
+  target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
+  target_link_libraries(e2e_tests PRIVATE brindwax_core gtest ${BW_WIN32_LIBS} ws2_32)
+  target_compile_definitions(e2e_tests PRIVATE BW_TESTDATA_DIR="${BW_TESTDATA_WINE}")
+endif()

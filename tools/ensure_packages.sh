@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian 12 machine; does nothing when all is there.
+set -euo pipefail
+packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
+          nlohmann-json3-dev python3 mingw-w64 wine wine32:i386 xvfb x11-utils imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Missing packages and not root: ${missing[*]}" >&2
+  exit 1
+fi
+dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,51 @@
+# Sourced by ./run and ./test: a Wine prefix of its own, a null sound device and a display.
+# Usage: wine_env_setup PREFIX_DIR ; wine_display_start DEPTH ; wine_env_teardown
+wine_env_setup() {
+  export WINEPREFIX="$1"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win32
+  mkdir -p "$WINEPREFIX"
+  # MCI wave playback needs an ALSA device even without a sound card.
+  export BW_WINE_HOME="$WINEPREFIX/home"
+  mkdir -p "$BW_WINE_HOME"
+  printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' > "$BW_WINE_HOME/.asoundrc"
+  export ALSA_CONFIG_PATH=/usr/share/alsa/alsa.conf
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    HOME="$BW_WINE_HOME" wineboot -i >/dev/null 2>&1 || true
+    HOME="$BW_WINE_HOME" wineserver -w || true
+  fi
+}
+
+# Starts Xvfb on a free display with the given colour depth (24 or 8) unless told to reuse one.
+wine_display_start() {
+  local depth="${1:-24}" n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 "1024x768x$depth" -nolisten tcp >/dev/null 2>&1 &
+    BW_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 50); do
+      [ -e "/tmp/.X11-unix/X$n" ] && return 0
+      sleep 0.1
+    done
+    kill "$BW_XVFB_PID" 2>/dev/null || true
+  done
+  echo "Could not start Xvfb" >&2
+  return 1
+}
+
+wine_display_stop() {
+  [ -n "${BW_XVFB_PID:-}" ] && kill "$BW_XVFB_PID" 2>/dev/null || true
+  BW_XVFB_PID=
+}
+
+wine_env_teardown() {
+  HOME="$BW_WINE_HOME" wineserver -k >/dev/null 2>&1 || true
+  wine_display_stop
+}
+
+# Runs a Windows program with the prepared prefix.
+bw_wine() {
+  HOME="$BW_WINE_HOME" wine "$@"
+}
