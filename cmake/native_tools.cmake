@@ -26,6 +26,8 @@ endif()
 # libFuzzer targets need clang; with another compiler they are skipped.
 file(GLOB BW_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
 if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND BW_FUZZ_SOURCES)
+  # Coverage instrumentation of the core lets the fuzzers steer into the parsers themselves.
+  target_compile_options(brindwax_core PRIVATE -fsanitize=fuzzer-no-link)
   foreach(fuzz_source ${BW_FUZZ_SOURCES})
     get_filename_component(fuzz_name ${fuzz_source} NAME_WE)
     add_executable(${fuzz_name} ${fuzz_source})

@@ -12,7 +12,8 @@ if(BW_ART_SCRIPTS)
     OUTPUT ${BW_ART_DIR}/art.stamp
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/art/generate.py --out ${BW_ART_DIR}
     COMMAND ${CMAKE_COMMAND} -E touch ${BW_ART_DIR}/art.stamp
-    DEPENDS ${BW_ART_SCRIPTS}
+    DEPENDS ${BW_ART_SCRIPTS} ${CMAKE_SOURCE_DIR}/src/shell/skin_cells.h
+            ${CMAKE_SOURCE_DIR}/src/resources/art.rc ${CMAKE_SOURCE_DIR}/src/waxanim/waxanim.rc
     COMMENT "Generating skins, sounds and animations"
     VERBATIM)
 else()

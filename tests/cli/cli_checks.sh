@@ -12,8 +12,10 @@ check() { # description expected actual
 }
 
 check "disc ID of the three-track example" "1202ce03" "$("$cli" discid 150 18787 40500 54000)"
-"$cli" discid 150 >/dev/null 2>&1; check "a lead-out alone is refused" "1" "$?"
-"$cli" discid abc 200 >/dev/null 2>&1; check "a non-number is refused" "1" "$?"
+refused() { "$@" >/dev/null 2>&1 && echo accepted || echo refused; }
+check "a lead-out alone is refused" "refused" "$(refused "$cli" discid 150)"
+check "a non-number is refused" "refused" "$(refused "$cli" discid abc 200)"
+check "offsets must increase" "refused" "$(refused "$cli" discid 150 100 20000)"
 
 db="$work/db"; mkdir -p "$db"
 check "an empty folder counts 0" "0" "$("$cli" db "$db" count)"

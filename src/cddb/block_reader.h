@@ -1,0 +1,44 @@
+// Reads a file through one buffer: walking forward it reads ahead in growing blocks (up to
+// 1 MiB); jumping elsewhere it reads one small block, enough for a usual entry, so neither a
+// whole-file pass nor a visit to scattered entries pays for many small reads or for
+// megabytes it does not use.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "shell/file_system.h"
+
+namespace bw {
+
+class BlockReader {
+ public:
+  static constexpr std::size_t kJumpBlock = 4 * 1024;
+  static constexpr std::size_t kFirstBlock = 64 * 1024;
+  static constexpr std::size_t kLargestBlock = 1024 * 1024;
+
+  BlockReader(File& file, std::uint64_t fileSize) : file_(file), fileSize_(fileSize) {}
+
+  std::uint64_t FileSize() const { return fileSize_; }
+  // For a file whose size is learnt after construction; forgets the buffered window.
+  void SetFileSize(std::uint64_t fileSize) {
+    fileSize_ = fileSize;
+    everRead_ = false;
+  }
+
+  // Makes bytes [offset, offset + size) available at *data until the next call. Bytes past the
+  // end of the file are a Corrupt status.
+  Status View(std::uint64_t offset, std::size_t size, const std::uint8_t** data);
+
+ private:
+  File& file_;
+  std::uint64_t fileSize_;
+  std::vector<std::uint8_t> buffer_;
+  std::uint64_t windowStart_ = 0;
+  std::size_t windowSize_ = 0;
+  std::size_t nextBlock_ = kFirstBlock;
+  bool everRead_ = false;
+};
+
+}  // namespace bw

@@ -1,0 +1,13 @@
+// brindwax-cli: the program's core operations from the command line, for scripts and tests.
+#include <cstring>
+#include <iostream>
+
+#include "cli/commands.h"
+
+int main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "db") == 0) return RunDbCommand(argc - 1, argv + 1);
+  if (argc >= 2 && std::strcmp(argv[1], "discid") == 0) return RunDiscIdCommand(argc - 1, argv + 1);
+  std::cerr << "usage: brindwax-cli db FOLDER ...\n"
+               "       brindwax-cli discid OFFSET... LEADOUT\n";
+  return 2;
+}

@@ -1,0 +1,26 @@
+# Freedb client: transports, disc query and read.
+list(APPEND BW_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/cddbp_query_dialogue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/freedb_settings.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/http_query_dialogue.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/protocol_lines.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/query_action.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/query_reply.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/reply_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/xmcd_record.cpp
+)
+
+# Win32 side: Winsock and WinINet bindings (also used by the Windows test programs), the CD
+# panel's query and the inexact-match dialog.
+list(APPEND BW_CORE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/cddbp_connection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/internet_binding.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/winsock_binding.cpp
+)
+list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/busy_buttons_animation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/inexact_match_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/query_controller.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shell_registration.cpp
+)
+# --- end Win32 side ---

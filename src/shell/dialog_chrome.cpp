@@ -1,0 +1,98 @@
+// The shared chores of skinned dialogs: hover, opening animation, button drawing, context help.
+#include "shell/dialog_chrome.h"
+
+#include "shell/button_painter.h"
+#include "shell/program_state.h"
+#include "shell/toggle_table.h"
+
+namespace {
+constexpr DWORD kOpeningAnimationMs = 120;
+}  // namespace
+
+DialogChrome::DialogChrome(const SkinnedButton* buttons, std::size_t count, HelpIdTable helpIds,
+                           const ToggleTable* toggles)
+    : buttons_(buttons, buttons + count), helpIds_(helpIds), toggles_(toggles) {}
+
+void DialogChrome::OnInitDialog(HWND dialog) {
+  RebuildHoverTable(dialog);
+  StartHoverTimer(dialog);
+  AnimateDialogOpening(dialog);
+}
+
+void DialogChrome::RebuildHoverTable(HWND dialog) {
+  hover_.Build(dialog, buttons_.data(), buttons_.size(), toggles_);
+}
+
+void DialogChrome::OnHoverTimer(HWND dialog) { hover_.Update(dialog); }
+
+bool DialogChrome::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+  for (const SkinnedButton& button : buttons_) {
+    if (button.id != static_cast<int>(item.CtlID)) continue;
+    if (toggles_ != nullptr) {
+      DrawSkinnedButton(item, button.column, button.row, button.style, button.edgeWhenPressed, *toggles_);
+    } else {
+      DrawSkinnedButton(item, button.column, button.row, button.style, button.edgeWhenPressed);
+    }
+    return true;
+  }
+  return false;
+}
+
+void DialogChrome::OnHelp(HWND dialog, const HELPINFO& info) {
+  if (helpIds_ != nullptr && info.iContextType == HELPINFO_WINDOW && !g_helpFilePath.empty()) {
+    WinHelpA(static_cast<HWND>(info.hItemHandle), g_helpFilePath.c_str(), HELP_WM_HELP,
+             reinterpret_cast<ULONG_PTR>(helpIds_));
+  }
+  hover_.Clear(dialog);
+}
+
+void DialogChrome::OnContextMenu(HWND dialog, HWND control) {
+  if (helpIds_ != nullptr && !g_helpFilePath.empty()) {
+    WinHelpA(control, g_helpFilePath.c_str(), HELP_CONTEXTMENU, reinterpret_cast<ULONG_PTR>(helpIds_));
+  }
+  hover_.Clear(dialog);
+}
+
+void DialogChrome::OnEnd(HWND dialog) {
+  StopHoverTimer(dialog);
+  hover_.Clear(dialog);
+}
+
+bool DialogChrome::HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+                                 INT_PTR* result) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam != kHoverTimerId) return false;
+      OnHoverTimer(dialog);
+      *result = TRUE;
+      return true;
+    case WM_DRAWITEM:
+      if (!OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return false;
+      *result = TRUE;
+      return true;
+    case WM_HELP:
+      OnHelp(dialog, *reinterpret_cast<const HELPINFO*>(lParam));
+      *result = TRUE;
+      return true;
+    case WM_CONTEXTMENU:
+      OnContextMenu(dialog, reinterpret_cast<HWND>(wParam));
+      *result = TRUE;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void AnimateDialogOpening(HWND dialog) {
+  if (g_animateWindow == nullptr) return;
+  g_animateWindow(dialog, kOpeningAnimationMs, AW_CENTER | AW_ACTIVATE);
+  InvalidateRect(dialog, nullptr, TRUE);
+  UpdateWindow(dialog);
+}
+
+ParentHoverPause::ParentHoverPause(HWND parent)
+    : parent_(parent), wasRunning_(parent != nullptr && StopHoverTimer(parent)) {}
+
+ParentHoverPause::~ParentHoverPause() {
+  if (wasRunning_ && IsWindow(parent_)) StartHoverTimer(parent_);
+}

@@ -1,0 +1,40 @@
+// The file lists of the media panels and file dialogs: FindFirstFileA over a pattern.
+#include "shell/file_list.h"
+
+#include "shell/win32_handles.h"
+
+namespace bw {
+
+int FillFileList(HWND listBox, const char* pattern) {
+  WIN32_FIND_DATAA found{};
+  UniqueFindHandle find(FindFirstFileA(pattern, &found));
+  if (!find) return 0;
+
+  // Names are measured in the font the list draws them with.
+  WindowDc dc(listBox);
+  const HFONT font = reinterpret_cast<HFONT>(SendMessageA(listBox, WM_GETFONT, 0, 0));
+  SelectedObject selectedFont;
+  if (dc && font != nullptr) selectedFont = SelectedObject(dc.Get(), font);
+
+  int added = 0;
+  LONG widest = 0;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    SIZE extent{};
+    if (dc &&
+        GetTextExtentPoint32A(dc.Get(), found.cFileName, lstrlenA(found.cFileName), &extent) &&
+        extent.cx > widest) {
+      widest = extent.cx;
+    }
+    const LRESULT index =
+        SendMessageA(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.cFileName));
+    if (index != LB_ERR && index != LB_ERRSPACE) ++added;
+  } while (FindNextFileA(find.Get(), &found));
+
+  TEXTMETRICA metrics{};
+  const LONG averageWidth = dc && GetTextMetricsA(dc.Get(), &metrics) ? metrics.tmAveCharWidth : 0;
+  SendMessageA(listBox, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + averageWidth), 0);
+  return added;
+}
+
+}  // namespace bw

@@ -1,0 +1,64 @@
+// The file operations the portable core needs, behind one interface so tests can swap in a
+// failing or recording file system. One implementation per platform: POSIX and Win32.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "shell/file_system_status.h"
+
+namespace bw {
+
+enum class OpenMode {
+  kRead,            // existing file, reading only
+  kReadWrite,       // existing file, reading and writing
+  kCreateTruncate,  // create, or empty an existing file; reading and writing
+  kCreateNew,       // create; fails when the file already exists
+};
+
+// An open file. Reads and writes name their offset (no shared file position to get wrong);
+// the destructor closes the file. Every handle is shared for reading and writing with
+// other openers, as the catalogue's readers and writers expect.
+class File {
+ public:
+  File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  virtual ~File() = default;
+
+  // Reads up to `size` bytes at `offset`; fewer only at the end of the file.
+  virtual Status ReadAt(std::uint64_t offset, void* buffer, std::size_t size,
+                        std::size_t* bytesRead) = 0;
+  virtual Status WriteAt(std::uint64_t offset, const void* data, std::size_t size) = 0;
+  virtual Status GetSize(std::uint64_t* size) = 0;
+  virtual Status Truncate(std::uint64_t size) = 0;
+  // Flushes the file's data to the disk (fsync / FlushFileBuffers).
+  virtual Status Sync() = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // A missing file gives a NotFound status.
+  virtual Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) = 0;
+  virtual bool Exists(const std::string& path) = 0;
+  // Replaces `to` when it exists.
+  virtual Status Rename(const std::string& from, const std::string& to) = 0;
+  virtual Status Remove(const std::string& path) = 0;
+  // Makes renames and removals inside `folder` durable (a no-op where renames write through).
+  virtual Status SyncFolder(const std::string& folder) = 0;
+};
+
+// The platform's file system, alive for the whole program.
+FileSystem& DefaultFileSystem();
+
+// `folder` followed by `name`, with one separator between them ("" stays the current folder).
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Reads exactly `size` bytes at `offset`; a short read is reported as a damaged file.
+Status ReadExactly(File& file, std::uint64_t offset, void* buffer, std::size_t size);
+
+}  // namespace bw
