@@ -47,14 +47,12 @@ int SelectedIndex(HWND dialog) {
 }
 
 INT_PTR CALLBACK InexactMatchProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<InexactMatchState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+  auto* state = BindDialogState<InexactMatchState>(dialog, message, lParam);
+  if (state == nullptr) return FALSE;
   if (message == WM_INITDIALOG) {
-    state = reinterpret_cast<InexactMatchState*>(lParam);
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     OnInitDialog(dialog, *state);
     return TRUE;
   }
-  if (state == nullptr) return FALSE;
   INT_PTR result = FALSE;
   if (state->chrome.HandleMessage(dialog, message, wParam, lParam, &result)) return result;
   switch (message) {

@@ -79,3 +79,14 @@ class ParentHoverPause {
   HWND parent_;
   bool wasRunning_;
 };
+
+// A modal dialog's state travels in through WM_INITDIALOG's lParam and lives in the window's
+// user data; this binds it on WM_INITDIALOG and finds it for every later message (null before).
+template <class State>
+State* BindDialogState(HWND dialog, UINT message, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
+    return reinterpret_cast<State*>(lParam);
+  }
+  return reinterpret_cast<State*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+}

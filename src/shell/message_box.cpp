@@ -34,14 +34,12 @@ void OnClose(HWND dialog, MessageBoxState& state) {
 }
 
 INT_PTR CALLBACK MessageBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<MessageBoxState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+  auto* state = BindDialogState<MessageBoxState>(dialog, message, lParam);
+  if (state == nullptr) return FALSE;
   if (message == WM_INITDIALOG) {
-    state = reinterpret_cast<MessageBoxState*>(lParam);
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     OnInitDialog(dialog, *state);
     return TRUE;
   }
-  if (state == nullptr) return FALSE;
   INT_PTR result = FALSE;
   if (state->chrome.HandleMessage(dialog, message, wParam, lParam, &result)) return result;
   switch (message) {

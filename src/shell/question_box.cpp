@@ -46,14 +46,12 @@ void Answer(HWND dialog, QuestionBoxState& state, int answer) {
 }
 
 INT_PTR CALLBACK QuestionBoxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<QuestionBoxState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+  auto* state = BindDialogState<QuestionBoxState>(dialog, message, lParam);
+  if (state == nullptr) return FALSE;
   if (message == WM_INITDIALOG) {
-    state = reinterpret_cast<QuestionBoxState*>(lParam);
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
     OnInitDialog(dialog, *state);
     return TRUE;
   }
-  if (state == nullptr) return FALSE;
   INT_PTR result = FALSE;
   if (state->chrome.HandleMessage(dialog, message, wParam, lParam, &result)) return result;
   switch (message) {

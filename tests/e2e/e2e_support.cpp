@@ -265,17 +265,16 @@ bool WaitUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 void Sleep(int ms) { ::Sleep(ms); }
 
-bool SaveScreenshot(HWND window, const std::string& name) {
-  std::string dir = EnvOrEmpty("BW_E2E_SCREENSHOTS");
-  if (dir.empty()) return false;
+ScreenPixels CaptureScreenPixels(HWND window) {
   RECT rect;
   if (window) {
     GetWindowRect(window, &rect);
   } else {
     rect = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   }
+  ScreenPixels pixels;
   int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  if (width <= 0 || height <= 0) return false;
+  if (width <= 0 || height <= 0) return pixels;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info = {};
@@ -283,28 +282,48 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   info.bmiHeader.biWidth = width;
   info.bmiHeader.biHeight = height;
   info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  DWORD stride = ((width * 3 + 3) / 4) * 4;
-  DWORD imageSize = stride * height;
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + imageSize;
-  info.bmiHeader.biSizeImage = imageSize;
-  std::ofstream out(ToWindowsPath(dir) + name + ".bmp", std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  out.write(static_cast<const char*>(bits), imageSize);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
+  if (bitmap) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    const auto* begin = static_cast<const unsigned char*>(bits);
+    pixels.width = width;
+    pixels.height = height;
+    pixels.bgrx.assign(begin, begin + static_cast<size_t>(width) * height * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+  std::string dir = EnvOrEmpty("BW_E2E_SCREENSHOTS");
+  if (dir.empty()) return false;
+  ScreenPixels pixels = CaptureScreenPixels(window);
+  if (pixels.bgrx.empty()) return false;
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof header;
+  header.biWidth = pixels.width;
+  header.biHeight = pixels.height;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  header.biCompression = BI_RGB;
+  header.biSizeImage = static_cast<DWORD>(pixels.bgrx.size());
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + header.biSizeImage;
+  std::ofstream out(ToWindowsPath(dir) + name + ".bmp", std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(reinterpret_cast<const char*>(pixels.bgrx.data()),
+            static_cast<std::streamsize>(pixels.bgrx.size()));
   return static_cast<bool>(out);
 }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -79,6 +80,17 @@ void ClickId(HWND parent, int id);
 // Polls the condition every 50 ms until it holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, int timeoutMs);
 void Sleep(int ms);
+
+// The screen pixels of the window's rectangle (the whole screen when window is null), bottom
+// row first, 4 bytes each (blue, green, red, unused); empty when there is nothing to capture.
+struct ScreenPixels {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> bgrx;
+  bool operator==(const ScreenPixels& other) const { return bgrx == other.bgrx; }
+  bool operator!=(const ScreenPixels& other) const { return !(*this == other); }
+};
+ScreenPixels CaptureScreenPixels(HWND window);
 
 // Saves the window (or the whole screen when window is null) as BW_E2E_SCREENSHOTS/name.bmp.
 bool SaveScreenshot(HWND window, const std::string& name);

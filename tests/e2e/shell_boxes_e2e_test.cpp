@@ -2,45 +2,11 @@
 // closing them answers, and the hover highlight of their skinned buttons.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <vector>
-
 #include "e2e_support.h"
 #include "resources/resource.h"
 #include "shell/texts.h"
 
 namespace {
-
-// The screen pixels of a window's rectangle, for telling two drawings of it apart.
-std::vector<std::uint8_t> CapturePixels(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  int width = rect.right - rect.left;
-  int height = rect.bottom - rect.top;
-  std::vector<std::uint8_t> pixels;
-  if (width <= 0 || height <= 0) return pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-  GdiFlush();
-  const auto* begin = static_cast<const std::uint8_t*>(bits);
-  pixels.assign(begin, begin + static_cast<std::size_t>(width) * height * 4);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
 
 void MoveMouseOnto(HWND window) {
   RECT rect;
@@ -129,13 +95,13 @@ TEST_F(QuestionBoxTest, ButtonUnderTheMouseIsHighlighted) {
   HWND cancel = e2e::FindControl(box_, IDC_QUESTION_BOX_CANCEL);
   ASSERT_NE(cancel, nullptr);
   e2e::Sleep(600);  // past the opening and a few hover ticks
-  std::vector<std::uint8_t> resting = CapturePixels(cancel);
+  e2e::ScreenPixels resting = e2e::CaptureScreenPixels(cancel);
   MoveMouseOnto(cancel);
-  bool highlighted = e2e::WaitUntil([&] { return CapturePixels(cancel) != resting; }, 3000);
+  bool highlighted = e2e::WaitUntil([&] { return e2e::CaptureScreenPixels(cancel) != resting; }, 3000);
   EXPECT_TRUE(highlighted) << "the button under the mouse did not change";
   e2e::SaveScreenshot(box_, "question_box_hover");
   MoveMouseAway();
-  bool restored = e2e::WaitUntil([&] { return CapturePixels(cancel) == resting; }, 3000);
+  bool restored = e2e::WaitUntil([&] { return e2e::CaptureScreenPixels(cancel) == resting; }, 3000);
   EXPECT_TRUE(restored) << "the button did not return to its resting look";
   e2e::Click(cancel);
   ASSERT_TRUE(IsGone(box_));
