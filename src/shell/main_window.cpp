@@ -15,6 +15,7 @@
 #include "shell/media_kinds.h"
 #include "shell/panel_host.h"
 #include "shell/program_state.h"
+#include "shell/running_copy.h"
 #include "shell/shell_hooks.h"
 #include "shell/skins.h"
 #include "shell/sound_effects.h"
@@ -137,6 +138,7 @@ void OnInitDialog(HWND window, HWND splash) {
 
   self->chrome.RebuildHoverTable(window);
   SetWindowTextA(window, kTextProgramTitle);
+  MarkMainWindow(window);
   ApplyWindowShape(window);
   StartHoverTimer(window);
   if (self->splash != nullptr) {
@@ -409,6 +411,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return TRUE;
     case WM_DESTROY:
       if (state != nullptr) state->chrome.OnEnd(window);
+      UnmarkMainWindow(window);
       FreePanelHost(window);
       return TRUE;
     case WM_NCDESTROY:

@@ -42,6 +42,7 @@ list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/panel_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/running_copy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/subsystem_registration.cpp
   ${CMAKE_CURRENT_LIST_DIR}/volume_mixer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_shape.cpp

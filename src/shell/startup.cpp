@@ -11,6 +11,7 @@
 #include "shell/message_box.h"
 #include "shell/panel_host.h"
 #include "shell/program_state.h"
+#include "shell/running_copy.h"
 #include "shell/shell_hooks.h"
 #include "shell/skins.h"
 #include "shell/sound_effects.h"
@@ -121,7 +122,7 @@ int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showComma
   g_playAndExit = g_commandLine.kind == CommandLineKind::kMediaFile;
 
   // 4. One copy at a time.
-  if (HWND running = FindWindowA(nullptr, kTextProgramTitle)) {
+  if (HWND running = FindRunningCopy()) {
     HandOverToRunningCopy(running, g_commandLine);
     UnbindInternetLibrary();
     return 0;
