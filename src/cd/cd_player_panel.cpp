@@ -11,7 +11,7 @@
 #include "shell/program_mode.h"
 #include "shell/program_state.h"
 #include "shell/shell_hooks.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace {
 

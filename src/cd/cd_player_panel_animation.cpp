@@ -5,7 +5,7 @@
 #include "shell/program_state.h"
 #include "shell/skin_cells.h"
 #include "shell/skins.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "cd/cd_player_panel_internal.h"
 
 #include "cd/current_disc_key.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 #include "shell/program_state.h"
 
 CdPlayerKeptState g_cdPlayerKept;

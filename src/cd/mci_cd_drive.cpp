@@ -8,7 +8,7 @@
 
 #include "cd/mci_codes.h"
 #include "cd/mci_error_report.h"
-#include "shell/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace bw {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "cd/cd_drive.h"
 #include "cd/virtual_disc.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 

@@ -17,7 +17,7 @@
 
 #include "cddb/disc_entry.h"
 #include "cddb/entry_codec.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 

@@ -14,7 +14,7 @@
 #include "resources/resource.h"
 #include "shell/default_panels.h"
 #include "shell/dialog_chrome.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 #include "shell/program_state.h"
 #include "shell/skin_cells.h"
 #include "shell/sound_effects.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cddb/disc_entry.h"
-#include "shell/file_system_status.h"
+#include "base/status.h"
 
 namespace bw {
 

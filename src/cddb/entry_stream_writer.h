@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 

@@ -1,5 +1,4 @@
-# --- database file: the catalogue file and its operations (portable), the injected file
-# system (portable interface, one implementation per platform) ---
+# --- database file: the catalogue file and its operations (portable) ---
 list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/block_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database.cpp
@@ -11,10 +10,7 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/entry_chain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_codec.cpp
   ${CMAKE_CURRENT_LIST_DIR}/entry_stream_writer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/windows1252.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/../shell/file_system.cpp)
-list(APPEND BW_CORE_POSIX_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../shell/file_system_posix.cpp)
-list(APPEND BW_CORE_WIN32_SOURCES ${CMAKE_CURRENT_LIST_DIR}/../shell/file_system_win32.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/windows1252.cpp)
 # --- end database file ---
 
 # Add/Edit dialog

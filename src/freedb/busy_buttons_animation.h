@@ -7,7 +7,7 @@
 
 #include <atomic>
 
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace bw {
 namespace freedb {

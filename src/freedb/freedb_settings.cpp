@@ -1,7 +1,7 @@
 // The "CDDB" settings the freedb client reads, and its identification.
 #include "freedb/freedb_settings.h"
 
-#include "shell/profile_store.h"
+#include "base/profile_store.h"
 #include "shell/version.h"
 
 namespace bw {

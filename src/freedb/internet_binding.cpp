@@ -4,7 +4,7 @@
 #include <wininet.h>
 
 #include "freedb/freedb_settings.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace bw {
 namespace freedb {

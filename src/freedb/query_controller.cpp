@@ -18,7 +18,7 @@
 #include "freedb/internet_binding.h"
 #include "freedb/reply_reader.h"
 #include "resources/resource.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 #include "shell/hover.h"
 #include "shell/program_state.h"
 #include "shell/question_box.h"

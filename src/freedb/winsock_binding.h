@@ -10,7 +10,7 @@
 #include <winsock2.h>
 #include <windows.h>
 
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace bw {
 namespace freedb {

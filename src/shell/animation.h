@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "shell/animation_catalog.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 struct Animation {
   Animation() = default;

@@ -3,7 +3,7 @@
 
 #include "shell/program_state.h"
 #include "shell/skins.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace {
 

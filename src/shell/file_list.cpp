@@ -1,7 +1,7 @@
 // The file lists of the media panels and file dialogs: FindFirstFileA over a pattern.
 #include "shell/file_list.h"
 
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace bw {
 

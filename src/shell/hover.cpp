@@ -4,7 +4,7 @@
 #include "shell/button_painter.h"
 #include "shell/program_state.h"
 #include "shell/toggle_table.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 void HoverTable::Build(HWND dialog, const SkinnedButton* buttons, size_t count,
                        const ToggleTable* toggles) {

@@ -1,7 +1,7 @@
 // The program-wide values of the main program.
 #include "shell/program_state.h"
 
-#include "shell/profile_win32.h"
+#include "base/profile_win32.h"
 
 // --- look and feel ---
 HINSTANCE g_instance = nullptr;

@@ -10,7 +10,7 @@
 #include "shell/animation.h"
 #include "shell/command_line.h"
 #include "shell/settings.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 // --- look and feel: skins, sound effects, animations, boxes ---
 // (the main window's start-up sets these; more program-wide state may follow below)

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "shell/profile_store.h"
+#include "base/profile_store.h"
 #include "shell/program_mode.h"
 
 inline constexpr const char* kMainSection = "MAIN";

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "shell/button_geometry.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 struct SkinSet {
   UniqueBitmap large;

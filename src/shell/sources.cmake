@@ -27,12 +27,8 @@ list(APPEND BW_APP_SOURCES
 list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/media_kinds.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/memory_profile_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_outline.cpp
-)
-list(APPEND BW_CORE_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/profile_win32.cpp
 )
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/about_dialog.cpp

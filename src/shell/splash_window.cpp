@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "resources/resource.h"
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 #include "shell/window_outline.h"
 
 namespace {

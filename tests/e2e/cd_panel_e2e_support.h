@@ -13,7 +13,7 @@
 #include "cddb/database.h"
 #include "e2e_support.h"
 #include "resources/resource.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace cde2e {
 

@@ -14,7 +14,7 @@
 #include "e2e_support.h"
 #include "fake_cddb_servers.h"
 #include "resources/resource.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 #include "shell/texts.h"
 
 namespace {

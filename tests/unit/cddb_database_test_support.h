@@ -18,7 +18,7 @@
 
 #include "cddb/database.h"
 #include "cddb/database_scanner.h"
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw::testing {
 

@@ -10,7 +10,7 @@
 #include "freedb/freedb_settings.h"
 #include "freedb/protocol_lines.h"
 #include "freedb_test_support.h"
-#include "shell/memory_profile_store.h"
+#include "base/memory_profile_store.h"
 
 namespace bw {
 namespace freedb {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "shell/profile_win32.h"
+#include "base/profile_win32.h"
 #include "shell/settings.h"
 
 namespace {

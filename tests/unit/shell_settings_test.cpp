@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/memory_profile_store.h"
+#include "base/memory_profile_store.h"
 #include "shell/settings.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The move-only handle owners: each handle is closed exactly once, whatever moves happen.
-#include "shell/unique_handle.h"
+#include "base/unique_handle.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // assignment releases the old handle, restorers put back what was selected.
 #ifdef _WIN32
 
-#include "shell/win32_handles.h"
+#include "base/win32_handles.h"
 
 #include <gtest/gtest.h>
 

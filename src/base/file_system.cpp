@@ -1,5 +1,5 @@
 // Helpers shared by every file system: path joining and exact reads.
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 

@@ -1,5 +1,5 @@
 // A move-only owner of one handle-like value, closed exactly once. The traits say which
-// value means "none" and how to close; the Win32 instances are in shell/win32_handles.h.
+// value means "none" and how to close; the Win32 instances are in base/win32_handles.h.
 #pragma once
 
 #include <utility>

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/file_system_status.h"
+#include "base/status.h"
 
 namespace bw {
 

@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "shell/unique_handle.h"
+#include "base/unique_handle.h"
 
 namespace win32_handle_traits {
 

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 namespace {

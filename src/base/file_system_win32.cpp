@@ -2,7 +2,7 @@
 // MoveFileExA that replaces and writes through.
 #include <windows.h>
 
-#include "shell/file_system.h"
+#include "base/file_system.h"
 
 namespace bw {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/profile_store.h"
+#include "base/profile_store.h"
 
 class MemoryProfileStore : public ProfileStore {
  public:

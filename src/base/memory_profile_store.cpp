@@ -1,5 +1,5 @@
 // In-memory settings file with a write log.
-#include "shell/memory_profile_store.h"
+#include "base/memory_profile_store.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // GetPrivateProfileStringA / WritePrivateProfileStringA behind ProfileStore.
-#include "shell/profile_win32.h"
+#include "base/profile_win32.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/profile_store.h"
+#include "base/profile_store.h"
 
 class Win32ProfileStore : public ProfileStore {
  public:
