@@ -5,17 +5,16 @@
 
 #include <windows.h>
 
-// The panel's dialog procedure; the main window creates the panel from template 3300.
-INT_PTR CALLBACK CdPlayerPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+#include <memory>
 
-// The panel window while it exists, else null.
-HWND CdPlayerPanelWindow();
+#include "shell/skinned_dialog.h"
+
+// The state of a new panel; the main window's panel host creates it from template 3300
+// whenever the "CD Player" tab is chosen.
+std::unique_ptr<SkinnedDialog> CreateCdPlayerPanel();
 
 // Plays `track` (1-99) from its start: asks to retry when the device is not open, shows the
 // track on the panel when there is one, and starts the automatic freedb query for a disc the
 // catalogue does not know (or leaves it pending for the next panel). Used by the panel's
 // buttons, the CD play forms of the command line and the main window's command 130.
 void PlayCdTrack(HWND owner, int track);
-
-// Places the CD animation in the centre of its frame again (after the options dialog).
-void RepositionCdAnimation(HWND panel);

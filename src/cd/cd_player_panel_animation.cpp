@@ -2,6 +2,7 @@
 // while a disc plays, and the small fixed badge in frame 1111.
 #include "cd/cd_player_panel_internal.h"
 #include "shell/animation.h"
+#include "shell/look_and_feel.h"
 #include "shell/program_state.h"
 #include "shell/skin_cells.h"
 #include "shell/skins.h"
@@ -27,31 +28,31 @@ POINT CentreIn(HWND panel, int frameId, int width, int height) {
 
 void PlaceCdAnimation(CdPlayerPanel& panel) {
   Animation& animation = CdAnimation();
-  const POINT corner = CentreIn(panel.window, IDC_CD_ANIMATION, animation.info.frameWidth,
+  const POINT corner = CentreIn(panel.Window(), IDC_CD_ANIMATION, animation.info.frameWidth,
                                 animation.info.frameHeight);
   animation.x.store(corner.x);
   animation.y.store(corner.y);
   // The wheel steps the animation in this window while no disc plays.
-  animation.target.store(g_settings.main.cdAnimation ? panel.window : nullptr);
+  animation.target.store(g_settings.main.cdAnimation ? panel.Window() : nullptr);
 }
 
 void OnPlaybackSeen(CdPlayerPanel& panel) {
   if (!panel.animationStopped) return;
   panel.animationStopped = false;
-  SetTimer(panel.window, kCdAnimationDelayTimerId, kCdAnimationDelayMs, nullptr);
+  SetTimer(panel.Window(), kCdAnimationDelayTimerId, kCdAnimationDelayMs, nullptr);
 }
 
 void OnAnimationDelayTimer(CdPlayerPanel& panel) {
-  KillTimer(panel.window, kCdAnimationDelayTimerId);
+  KillTimer(panel.Window(), kCdAnimationDelayTimerId);
   if (panel.animationStopped || !g_settings.main.cdAnimation) return;
   Animation& animation = CdAnimation();
-  StartAnimation(animation, panel.window, POINT{animation.x.load(), animation.y.load()});
+  StartAnimation(animation, panel.Window(), POINT{animation.x.load(), animation.y.load()});
 }
 
 void MarkCdAnimationStopped(CdPlayerPanel& panel) {
   if (panel.animationStopped) return;
   panel.animationStopped = true;
-  KillTimer(panel.window, kCdAnimationDelayTimerId);
+  KillTimer(panel.Window(), kCdAnimationDelayTimerId);
   StopAnimation(CdAnimation());
 }
 
@@ -62,7 +63,7 @@ void PaintCdPanelPictures(CdPlayerPanel& panel, HDC dc) {
   }
   HBITMAP badge = Skins().piece5.Get();
   if (badge == nullptr) return;
-  const POINT corner = CentreIn(panel.window, IDC_CD_SMALL_BITMAP, skin::pieces::kCdBadgeWidth,
+  const POINT corner = CentreIn(panel.Window(), IDC_CD_SMALL_BITMAP, skin::pieces::kCdBadgeWidth,
                                 skin::pieces::kCdBadgeHeight);
   UniqueMemoryDc memory(CreateCompatibleDC(dc));
   if (!memory) return;
@@ -71,8 +72,8 @@ void PaintCdPanelPictures(CdPlayerPanel& panel, HDC dc) {
          memory.Get(), 0, 0, SRCCOPY);
 }
 
-void RepositionCdAnimation(HWND panel) {
-  if (g_cdPlayerPanel != nullptr && g_cdPlayerPanel->window == panel) {
-    PlaceCdAnimation(*g_cdPlayerPanel);
-  }
+void ApplyCdAnimationSetting(CdPlayerPanel& panel) {
+  ShowControl(panel.Window(), IDC_CD_ANIMATION, g_settings.main.cdAnimation);
+  if (!g_settings.main.cdAnimation) MarkCdAnimationStopped(panel);
+  PlaceCdAnimation(panel);
 }

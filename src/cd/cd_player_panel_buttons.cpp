@@ -26,7 +26,7 @@ SkinCell TransportCell(const CdPlayerPanel& panel, int index) {
   const int id = IDC_CD_PLAY + index;
   if (id == IDC_CD_ADD_ENTRY) {
     char caption[32] = "";
-    GetDlgItemTextA(panel.window, IDC_CD_ENTRY_LABEL, caption, sizeof caption);
+    GetDlgItemTextA(panel.Window(), IDC_CD_ENTRY_LABEL, caption, sizeof caption);
     return std::string(caption) == kTextEditEntryLabel ? medium::kCellEditEntry
                                                        : medium::kCellAddEntry;
   }
@@ -54,14 +54,14 @@ SkinnedButton Button(int id, ButtonStyle style, SkinCell cell) {
 // Updates label 3338 with the title of the track button under the mouse.
 void ShowHoveredTitle(CdPlayerPanel& panel) {
   int button = -1;
-  const int id = panel.hover.HighlightedId();
-  if (IsTrackButton(id) && IsWindowVisible(GetDlgItem(panel.window, id))) {
+  const int id = panel.Hover().HighlightedId();
+  if (IsTrackButton(id) && IsWindowVisible(GetDlgItem(panel.Window(), id))) {
     button = id - IDC_CD_TRACK_FIRST;
   }
   if (button == panel.hoverLabelButton) return;
   panel.hoverLabelButton = button;
   const int slot = bw::TrackForButton(g_cdPlayerKept.trackPage, button) - 1;
-  SetControlText(panel.window, IDC_CD_HOVER_TITLE,
+  SetControlText(panel.Window(), IDC_CD_HOVER_TITLE,
                  button >= 0 && slot < bw::TitleTable::kSlots ? panel.titles->Get(slot) : "");
 }
 
@@ -82,16 +82,16 @@ void BuildPanelHoverTable(CdPlayerPanel& panel) {
   }
   buttons.push_back(Button(IDC_CD_PAGE_DOWN, ButtonStyle::kSmall, skin::small_sheet::kCellPageDown));
   buttons.push_back(Button(IDC_CD_PAGE_UP, ButtonStyle::kSmall, skin::small_sheet::kCellPageUp));
-  panel.hover.Build(panel.window, buttons.data(), buttons.size(), &panel.toggles);
+  panel.Hover().Build(panel.Window(), buttons.data(), buttons.size(), &panel.toggles);
 }
 
 void OnPanelHoverTimer(CdPlayerPanel& panel) {
   // The Add/Edit and Eject/Load pictures follow their labels; the hover draws the same ones.
   for (int id : {IDC_CD_ADD_ENTRY, IDC_CD_EJECT}) {
     const SkinCell cell = ShownTransportCell(panel, id);
-    panel.hover.SetCell(id, cell.column, cell.row);
+    panel.Hover().SetCell(id, cell.column, cell.row);
   }
-  panel.hover.Update(panel.window);
+  panel.Hover().Update(panel.Window());
   ShowHoveredTitle(panel);
 }
 
@@ -124,5 +124,5 @@ void SetRepeat(CdPlayerPanel& panel, int buttonId, bool on) {
   if (buttonId == IDC_CD_REPEAT_TRACK) panel.repeatTrack = on;
   if (buttonId == IDC_CD_REPEAT_DISC) panel.repeatDisc = on;
   panel.toggles.SetState(buttonId, on ? 1 : 0);
-  InvalidateRect(GetDlgItem(panel.window, buttonId), nullptr, FALSE);
+  InvalidateRect(GetDlgItem(panel.Window(), buttonId), nullptr, FALSE);
 }

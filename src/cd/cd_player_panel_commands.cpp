@@ -31,8 +31,8 @@ int CurrentTrack() {
 // The automatic freedb query starts when a disc the catalogue does not know is played.
 void RequestAutomaticQuery() {
   if (!g_settings.main.autoCddbQuery || IsCurrentDiscInCatalogue()) return;
-  if (g_cdPlayerPanel != nullptr) {
-    PostMessageA(g_cdPlayerPanel->window, WM_COMMAND, IDC_CD_QUERY, 0);
+  if (CdPlayerPanel* live = LiveCdPlayerPanel()) {
+    PostMessageA(live->Window(), WM_COMMAND, IDC_CD_QUERY, 0);
   } else {
     g_cdPlayerKept.autoQueryPending = true;
   }
@@ -53,11 +53,11 @@ void OnPlay(CdPlayerPanel& panel, LPARAM lParam) {
   if (HIWORD(lParam) == kPlayRequestMarker && LOWORD(lParam) >= 1 && LOWORD(lParam) <= 99) {
     track = LOWORD(lParam);
   }
-  PlayCdTrack(panel.window, track);
+  PlayCdTrack(panel.Window(), track);
 }
 
 void OnPause(CdPlayerPanel& panel) {
-  if (!EnsureCdDeviceOpen(panel.window)) return;
+  if (!EnsureCdDeviceOpen(panel.Window())) return;
   bw::CdDevice& device = *CdDeviceOrNull();
   if (device.IsPaused()) {
     device.Resume();
@@ -69,32 +69,32 @@ void OnPause(CdPlayerPanel& panel) {
 
 void OnStop(CdPlayerPanel& panel) {
   if (IsOpen() && panel.playState == bw::PlayState::kEmpty) return;
-  SetControlText(panel.window, IDC_CD_QUERY_STATUS, "");
+  SetControlText(panel.Window(), IDC_CD_QUERY_STATUS, "");
   SetRepeat(panel, IDC_CD_REPEAT_TRACK, false);
   SetRepeat(panel, IDC_CD_REPEAT_DISC, false);
-  if (!EnsureCdDeviceOpen(panel.window)) return;
+  if (!EnsureCdDeviceOpen(panel.Window())) return;
   CdDeviceOrNull()->Stop();
 }
 
 void OnSkipBack(CdPlayerPanel& panel) {
   if (!IsOpen()) {
-    PlayCdTrack(panel.window, 1);
+    PlayCdTrack(panel.Window(), 1);
     return;
   }
   if (!bw::AcceptsPlayCommands(panel.playState)) return;
   const bw::Tmsf position = CdDeviceOrNull()->QueryPosition();
-  PlayCdTrack(panel.window, bw::TrackForSkipBack(CurrentTrack(), position.seconds, TrackCount()));
+  PlayCdTrack(panel.Window(), bw::TrackForSkipBack(CurrentTrack(), position.seconds, TrackCount()));
 }
 
 void OnSkipForward(CdPlayerPanel& panel) {
   if (!IsOpen() || !bw::AcceptsPlayCommands(panel.playState)) return;
-  PlayCdTrack(panel.window, bw::TrackForSkipForward(CurrentTrack(), TrackCount()));
+  PlayCdTrack(panel.Window(), bw::TrackForSkipForward(CurrentTrack(), TrackCount()));
 }
 
 void OnTrackButton(CdPlayerPanel& panel, int id) {
   if (!IsOpen() || !bw::AcceptsPlayCommands(panel.playState)) return;
   const int track = bw::TrackForButton(g_cdPlayerKept.trackPage, id - IDC_CD_TRACK_FIRST);
-  if (track <= TrackCount()) PlayCdTrack(panel.window, track);
+  if (track <= TrackCount()) PlayCdTrack(panel.Window(), track);
 }
 
 void OnPage(CdPlayerPanel& panel, int step) {
@@ -106,13 +106,16 @@ void OnAddEntry(CdPlayerPanel& panel) {
   if (!panel.idle) return;
   if (IsOpen() && !bw::AcceptsPlayCommands(panel.playState)) return;
   if (!IsOpen()) {
-    if (!EnsureCdDeviceOpen(panel.window)) return;
+    if (!EnsureCdDeviceOpen(panel.Window())) return;
     CdDeviceOrNull()->SetPaused(false);
   }
-  {
-    ParentHoverPause pause(panel.window);
-    RunDiscInfoDialog(panel.window);
+  DiscInfoInput input;
+  if (const bw::CdDevice* device = CdDeviceOrNull()) {
+    input.toc = device->Toc();
+    input.discId = device->DiscId();
   }
+  input.catalogueFolder = g_programFolder;
+  RunDiscInfoDialog(panel.Window(), input);
   // The dialog may have added the disc or changed its titles.
   ReloadTitles(panel);
   UpdateEntryCaption(panel);
@@ -122,10 +125,7 @@ void OnAddEntry(CdPlayerPanel& panel) {
 
 void OnGarnish(CdPlayerPanel& panel) {
   if (!panel.idle) return;
-  {
-    ParentHoverPause pause(panel.window);
-    // The Garnish dialog (database tools) opens here.
-  }
+  // The Garnish dialog (database tools) opens here.
   if (bw::CdDevice* device = CdDeviceOrNull()) device->ReadTableOfContents();
   ReloadTitles(panel);
   if (panel.playState == bw::PlayState::kPlaying) {
@@ -142,7 +142,7 @@ void OnEjectOrLoad(CdPlayerPanel& panel) {
     device->Load();
     return;
   }
-  ParentHoverPause pause(panel.window);
+  ParentHoverPause pause(panel.Window());
   device->Eject(CdDriveRoot());
   panel.previousPlayState = bw::PlayState::kUnknown;
   SetEjectLabel(panel, true);
@@ -156,14 +156,14 @@ bool EnsureCdDeviceOpen(HWND owner) {
   if (device->IsOpen()) return true;
   if (!AskQuestion(owner, kTextCdOpenRetryQuestion)) return false;
   if (device->Open(CdDriveRoot())) device->ReadTableOfContents();
-  if (g_cdPlayerPanel != nullptr) ShowEjectButton(*g_cdPlayerPanel);
+  if (CdPlayerPanel* live = LiveCdPlayerPanel()) ShowEjectButton(*live);
   if (!device->IsOpen()) {
     ShowMessage(owner, kTextCdStillCannotOpen);
     return false;
   }
-  if (g_cdPlayerPanel != nullptr) {
-    ReloadTitles(*g_cdPlayerPanel);
-    LayOutTrackButtons(*g_cdPlayerPanel);
+  if (CdPlayerPanel* live = LiveCdPlayerPanel()) {
+    ReloadTitles(*live);
+    LayOutTrackButtons(*live);
   }
   return true;
 }
@@ -177,7 +177,7 @@ void PlayCdTrack(HWND owner, int track) {
   MoveHighlight(track);
   // A failure goes to the MCI error report.
   device.PlayTrack(track);
-  if (g_cdPlayerPanel != nullptr) ShowTrackStart(*g_cdPlayerPanel, track);
+  if (CdPlayerPanel* live = LiveCdPlayerPanel()) ShowTrackStart(*live, track);
   RequestAutomaticQuery();
 }
 

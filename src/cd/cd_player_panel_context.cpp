@@ -2,14 +2,18 @@
 // opens and the catalogue in the program folder.
 #include "cd/cd_player_panel_internal.h"
 
-#include "cd/current_disc_key.h"
 #include "base/file_system.h"
+#include "cd/current_disc_key.h"
+#include "cd/program_cd_device.h"
+#include "shell/panel_host.h"
 #include "shell/program_state.h"
 
 CdPlayerKeptState g_cdPlayerKept;
-CdPlayerPanel* g_cdPlayerPanel = nullptr;
+CdPlayerPanel* LiveCdPlayerPanel() {
+  return dynamic_cast<CdPlayerPanel*>(SkinnedDialog::Of(CurrentPanel()));
+}
 
-bw::CdDevice* CdDeviceOrNull() { return g_cdDevice.get(); }
+bw::CdDevice* CdDeviceOrNull() { return bw::ProgramCdDevice(); }
 
 const std::string& CdDriveRoot() { return g_settings.main.defaultCdRomDrive; }
 

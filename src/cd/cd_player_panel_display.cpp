@@ -39,57 +39,57 @@ void ShowControl(HWND panel, int id, bool visible) {
 }
 
 void ClearDisplays(CdPlayerPanel& panel) {
-  for (int id : kClearedDisplays) SetControlText(panel.window, id, "");
+  for (int id : kClearedDisplays) SetControlText(panel.Window(), id, "");
 }
 
 void ShowDiscLength(CdPlayerPanel& panel) {
   const bw::TableOfContents& toc = Toc();
-  SetControlText(panel.window, IDC_CD_DISC_LENGTH,
+  SetControlText(panel.Window(), IDC_CD_DISC_LENGTH,
                  toc.trackCount > 0 ? bw::FormatSeconds(toc.totalSeconds) : "");
 }
 
 void ShowDiscTitle(CdPlayerPanel& panel) {
   const bw::DiscProfile profile = CurrentDiscProfile();
-  SetControlText(panel.window, IDC_CD_DISC_TITLE,
+  SetControlText(panel.Window(), IDC_CD_DISC_TITLE,
                  profile.trackCount > 0 ? ProgramCatalogue().CurrentDiscCaption(profile) : "");
 }
 
 void ShowTrackTitle(CdPlayerPanel& panel, int track) {
   const bool inTable = track >= 1 && track <= bw::TitleTable::kSlots;
-  SetControlText(panel.window, IDC_CD_TRACK_TITLE, inTable ? panel.titles->Get(track - 1) : "");
+  SetControlText(panel.Window(), IDC_CD_TRACK_TITLE, inTable ? panel.titles->Get(track - 1) : "");
 }
 
 void SetPositionBarRange(CdPlayerPanel& panel, int track) {
-  HWND bar = GetDlgItem(panel.window, IDC_CD_POSITION_BAR);
+  HWND bar = GetDlgItem(panel.Window(), IDC_CD_POSITION_BAR);
   SetScrollRange(bar, SB_CTL, 0, bw::TrackLengthSeconds(Toc(), track), FALSE);
   SetScrollPos(bar, SB_CTL, 0, TRUE);
   const std::string length = bw::FormatSeconds(bw::TrackLengthSeconds(Toc(), track));
-  SetControlText(panel.window, IDC_CD_BAR_START, kTextZeroTime);
-  SetControlText(panel.window, IDC_CD_BAR_END, length);
+  SetControlText(panel.Window(), IDC_CD_BAR_START, kTextZeroTime);
+  SetControlText(panel.Window(), IDC_CD_BAR_END, length);
 }
 
 void ShowTrackStart(CdPlayerPanel& panel, int track) {
-  SetControlText(panel.window, IDC_CD_TRACK_NUMBER, std::to_string(track));
+  SetControlText(panel.Window(), IDC_CD_TRACK_NUMBER, std::to_string(track));
   ShowTrackTitle(panel, track);
   ShowDiscTitle(panel);
-  SetControlText(panel.window, IDC_CD_TRACK_LENGTH,
+  SetControlText(panel.Window(), IDC_CD_TRACK_LENGTH,
                  bw::FormatSeconds(bw::TrackLengthSeconds(Toc(), track)));
   SetPositionBarRange(panel, track);
 }
 
 void ShowTimes(CdPlayerPanel& panel, int track, int32_t secondsIntoTrack) {
   const bw::PlayingTimes times = bw::ComputePlayingTimes(Toc(), track, secondsIntoTrack);
-  SetControlText(panel.window, IDC_CD_TRACK_TIME, bw::FormatSeconds(times.intoTrack));
-  SetControlText(panel.window, IDC_CD_TRACK_REMAINING, bw::FormatSeconds(times.trackRemaining));
-  SetControlText(panel.window, IDC_CD_TOTAL_TIME, bw::FormatSeconds(times.totalSoFar));
-  SetControlText(panel.window, IDC_CD_TOTAL_REMAINING, bw::FormatSeconds(times.totalRemaining));
+  SetControlText(panel.Window(), IDC_CD_TRACK_TIME, bw::FormatSeconds(times.intoTrack));
+  SetControlText(panel.Window(), IDC_CD_TRACK_REMAINING, bw::FormatSeconds(times.trackRemaining));
+  SetControlText(panel.Window(), IDC_CD_TOTAL_TIME, bw::FormatSeconds(times.totalSoFar));
+  SetControlText(panel.Window(), IDC_CD_TOTAL_REMAINING, bw::FormatSeconds(times.totalRemaining));
 }
 
 void UpdateEntryCaption(CdPlayerPanel& panel) {
-  SetControlText(panel.window, IDC_CD_ENTRY_LABEL,
+  SetControlText(panel.Window(), IDC_CD_ENTRY_LABEL,
                  IsCurrentDiscInCatalogue() ? kTextEditEntryLabel : kTextAddEntryLabel);
   // The button's picture follows its label.
-  InvalidateRect(GetDlgItem(panel.window, IDC_CD_ADD_ENTRY), nullptr, FALSE);
+  InvalidateRect(GetDlgItem(panel.Window(), IDC_CD_ADD_ENTRY), nullptr, FALSE);
 }
 
 void ReloadTitles(CdPlayerPanel& panel) {
@@ -101,13 +101,13 @@ void ReloadTitles(CdPlayerPanel& panel) {
 
 void SetEjectLabel(CdPlayerPanel& panel, bool load) {
   panel.loadLabelShown = load;
-  SetControlText(panel.window, IDC_CD_EJECT_LABEL, load ? kTextLoadLabel : kTextEjectLabel);
-  InvalidateRect(GetDlgItem(panel.window, IDC_CD_EJECT), nullptr, FALSE);
+  SetControlText(panel.Window(), IDC_CD_EJECT_LABEL, load ? kTextLoadLabel : kTextEjectLabel);
+  InvalidateRect(GetDlgItem(panel.Window(), IDC_CD_EJECT), nullptr, FALSE);
 }
 
 void ShowEjectButton(CdPlayerPanel& panel) {
   const bw::CdDevice* device = CdDeviceOrNull();
   const bool canEject = device != nullptr && device->CanEject();
-  ShowControl(panel.window, IDC_CD_EJECT, canEject);
-  ShowControl(panel.window, IDC_CD_EJECT_LABEL, canEject);
+  ShowControl(panel.Window(), IDC_CD_EJECT, canEject);
+  ShowControl(panel.Window(), IDC_CD_EJECT_LABEL, canEject);
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "cd/cd_device.h"
@@ -14,6 +15,7 @@
 #include "cddb/disc_entry.h"
 #include "resources/resource.h"
 #include "shell/hover.h"
+#include "shell/skinned_dialog.h"
 #include "shell/toggle_table.h"
 
 inline constexpr UINT_PTR kCdStatusTimerId = 1;
@@ -33,8 +35,14 @@ struct CdPlayerKeptState {
 };
 extern CdPlayerKeptState g_cdPlayerKept;
 
-struct CdPlayerPanel {
-  HWND window = nullptr;
+// The panel's state; the panel host owns it while the panel exists. The panel's files reach
+// it through the functions below, which take it by reference.
+class CdPlayerPanel : public SkinnedDialog {
+ public:
+  CdPlayerPanel();
+
+  HoverTable& Hover() { return Chrome().Hover(); }
+
   bw::PlayState playState = bw::PlayState::kUnknown;
   bw::PlayState previousPlayState = bw::PlayState::kUnknown;  // before the last change
   bool repeatTrack = false;
@@ -48,13 +56,21 @@ struct CdPlayerPanel {
   std::unique_ptr<bw::TitleTable> titles = std::make_unique<bw::TitleTable>();
   // The repeat switches keep their highlighted image while on.
   ToggleTable toggles{IDC_CD_REPEAT_TRACK, IDC_CD_REPEAT_DISC};
-  HoverTable hover;
   int hoverLabelButton = -1;  // track button whose title label 3338 shows, or -1
   int litTrackButton = -1;    // track button drawn lit (the current track on this page), or -1
+
+ private:
+  void OnInitDialog() override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnTimer(UINT_PTR id) override;
+  void OnHoverTimer() override;
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroy() override;
 };
 
-// The panel while it exists.
-extern CdPlayerPanel* g_cdPlayerPanel;
+// The panel while it is the main window's current panel, else null.
+CdPlayerPanel* LiveCdPlayerPanel();
 
 // --- context: the device, the drive, the catalogue ---
 bw::CdDevice* CdDeviceOrNull();
@@ -107,8 +123,12 @@ void OnPlaybackSeen(CdPlayerPanel& panel);
 void OnAnimationDelayTimer(CdPlayerPanel& panel);
 void MarkCdAnimationStopped(CdPlayerPanel& panel);
 void PaintCdPanelPictures(CdPlayerPanel& panel, HDC dc);
+// After the options dialog: the frame shown or hidden as the setting says (a hidden one stops
+// the animation), and the animation placed in it again.
+void ApplyCdAnimationSetting(CdPlayerPanel& panel);
 
 // --- freedb query (cd_player_panel_query.cpp) ---
+// A new panel while a query runs takes over the busy buttons and the query's texts.
 // Query button (3309): starts a query, or stops the running one.
 void StartOrStopFreedbQuery(CdPlayerPanel& panel);
 // A new panel while a query runs: not idle, and the labels read "Query" / "Stop".

@@ -25,7 +25,7 @@ void OnPositionBarScroll(CdPlayerPanel& panel, WPARAM wParam) {
   if (device == nullptr || !device->IsOpen() || device->QueryMode() != bw::CdMode::kPlaying) {
     return;
   }
-  HWND bar = GetDlgItem(panel.window, IDC_CD_POSITION_BAR);
+  HWND bar = GetDlgItem(panel.Window(), IDC_CD_POSITION_BAR);
   const bw::BarScroll scroll = BarScrollOf(LOWORD(wParam));
   const int track = device->CurrentTrack();
   if (bw::IsBarPreview(scroll)) {

@@ -34,10 +34,10 @@ void UpdateMainWindowTitle(CdPlayerPanel& panel, int track) {
 void OnReady(CdPlayerPanel& panel, bw::ReadyAction action, bw::CdDevice& device) {
   switch (action) {
     case bw::ReadyAction::kReplayCurrentTrack:
-      PlayCdTrack(panel.window, device.CurrentTrack());
+      PlayCdTrack(panel.Window(), device.CurrentTrack());
       break;
     case bw::ReadyAction::kPlayFirstTrack:
-      PlayCdTrack(panel.window, 1);
+      PlayCdTrack(panel.Window(), 1);
       break;
     case bw::ReadyAction::kRefreshDisc:
       ClearDisplays(panel);
@@ -52,7 +52,7 @@ void OnReady(CdPlayerPanel& panel, bw::ReadyAction action, bw::CdDevice& device)
 }
 
 void ShowPlayStateChange(CdPlayerPanel& panel, bw::PlayState now, bw::CdDevice& device) {
-  SetControlText(panel.window, IDC_CD_PLAY_STATE, bw::PlayStateText(now));
+  SetControlText(panel.Window(), IDC_CD_PLAY_STATE, bw::PlayStateText(now));
   panel.previousPlayState = panel.playState;
   panel.playState = now;
   const bw::PlayStateChange change = bw::DecidePlayStateChange(
@@ -81,7 +81,7 @@ bool FollowMediaPresence(CdPlayerPanel& panel, bw::CdDevice& device) {
   } else if (!present && wasPresent) {
     device.SetPaused(false);
     ClearDisplays(panel);
-    SetScrollPos(GetDlgItem(panel.window, IDC_CD_POSITION_BAR), SB_CTL, 0, TRUE);
+    SetScrollPos(GetDlgItem(panel.Window(), IDC_CD_POSITION_BAR), SB_CTL, 0, TRUE);
     // With the disc gone the read finds no tracks: the track and page counts become 0.
     device.ReadTableOfContents();
     panel.titles->Clear();
@@ -98,7 +98,7 @@ void UpdatePlayingDisplays(CdPlayerPanel& panel, bw::CdDevice& device) {
     if (panel.repeatTrack) {
       // The new track has run for less than 3 seconds, so "<< Skip" goes back to the
       // repeated one.
-      PostMessageA(panel.window, WM_COMMAND, IDC_CD_SKIP_BACK, 0);
+      PostMessageA(panel.Window(), WM_COMMAND, IDC_CD_SKIP_BACK, 0);
       return;
     }
     ShowTrackStart(panel, position.track);
@@ -107,7 +107,7 @@ void UpdatePlayingDisplays(CdPlayerPanel& panel, bw::CdDevice& device) {
   if (panel.dragging) return;
   const int32_t intoTrack = position.minutes * 60 + position.seconds;
   ShowTimes(panel, device.CurrentTrack(), intoTrack);
-  SetScrollPos(GetDlgItem(panel.window, IDC_CD_POSITION_BAR), SB_CTL, intoTrack, TRUE);
+  SetScrollPos(GetDlgItem(panel.Window(), IDC_CD_POSITION_BAR), SB_CTL, intoTrack, TRUE);
 }
 
 }  // namespace

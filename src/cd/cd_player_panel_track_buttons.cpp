@@ -28,7 +28,7 @@ void ApplyHighlight(CdPlayerPanel& panel) {
                       : -1;
   if (lit == panel.litTrackButton) return;
   for (int k : {panel.litTrackButton, lit}) {
-    if (k >= 0) InvalidateRect(GetDlgItem(panel.window, IDC_CD_TRACK_FIRST + k), nullptr, FALSE);
+    if (k >= 0) InvalidateRect(GetDlgItem(panel.Window(), IDC_CD_TRACK_FIRST + k), nullptr, FALSE);
   }
   panel.litTrackButton = lit;
 }
@@ -39,26 +39,26 @@ void LayOutTrackButtons(CdPlayerPanel& panel) {
   const int trackCount = TrackCount();
   const int pageCount = PageCount();
   g_cdPlayerKept.trackPage = bw::UsablePage(g_cdPlayerKept.trackPage, pageCount);
-  SetControlText(panel.window, IDC_CD_TOTAL_TRACKS,
+  SetControlText(panel.Window(), IDC_CD_TOTAL_TRACKS,
                  trackCount > 0 ? std::to_string(trackCount) : "");
 
   const bw::TrackButtonLayout layout =
       bw::LayOutTrackButtons(trackCount, pageCount, g_cdPlayerKept.trackPage);
   for (int id : {IDC_CD_PAGE_UP, IDC_CD_PAGE_DOWN, IDC_CD_PAGE_UP_LABEL, IDC_CD_PAGE_DOWN_LABEL}) {
-    ShowControl(panel.window, id, layout.showPageButtons);
+    ShowControl(panel.Window(), id, layout.showPageButtons);
   }
   for (int k = 0; k < bw::kTrackButtonCount; ++k) {
     const int track = layout.tracks[k];
-    if (track > 0) SetControlText(panel.window, IDC_CD_TRACK_LABEL_FIRST + k, std::to_string(track));
-    ShowControl(panel.window, IDC_CD_TRACK_FIRST + k, track > 0);
-    ShowControl(panel.window, IDC_CD_TRACK_LABEL_FIRST + k, track > 0);
+    if (track > 0) SetControlText(panel.Window(), IDC_CD_TRACK_LABEL_FIRST + k, std::to_string(track));
+    ShowControl(panel.Window(), IDC_CD_TRACK_FIRST + k, track > 0);
+    ShowControl(panel.Window(), IDC_CD_TRACK_LABEL_FIRST + k, track > 0);
   }
   ApplyHighlight(panel);
 }
 
 void MoveHighlight(int track) {
   g_cdPlayerKept.highlightIndex = bw::HighlightIndexForTrack(track);
-  if (g_cdPlayerPanel != nullptr) ApplyHighlight(*g_cdPlayerPanel);
+  if (CdPlayerPanel* live = LiveCdPlayerPanel()) ApplyHighlight(*live);
 }
 
 void StepTrackPage(CdPlayerPanel& panel, int step) {

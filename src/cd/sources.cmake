@@ -5,6 +5,7 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/disc_id.cpp
   ${CMAKE_CURRENT_LIST_DIR}/format_seconds.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mci_error_report.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_cd_device.cpp
   ${CMAKE_CURRENT_LIST_DIR}/table_of_contents.cpp
   ${CMAKE_CURRENT_LIST_DIR}/virtual_cd_drive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/virtual_cd_environment.cpp
@@ -28,13 +29,13 @@ list(APPEND BW_CORE_SOURCES
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_animation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_busy_buttons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_buttons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_context.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_display.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_position_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_query.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_registration.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_status.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cd_player_panel_track_buttons.cpp
 )

@@ -3,20 +3,17 @@
 #include "cddb/disc_info_dialog.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "cd/cd_device.h"
 #include "cd/current_disc_key.h"
 #include "cd/disc_id.h"
 #include "cd/format_seconds.h"
 #include "cddb/database.h"
 #include "cddb/disc_info_dialog_pages.h"
 #include "resources/resource.h"
-#include "shell/default_panels.h"
-#include "shell/dialog_chrome.h"
 #include "base/file_system.h"
-#include "shell/program_state.h"
-#include "shell/skin_cells.h"
+#include "shell/skinned_dialog.h"
 #include "shell/sound_effects.h"
 
 namespace {
@@ -34,200 +31,182 @@ constexpr int kTypeFirst = IDC_DISC_INFO_ALBUM;      // Album, Single, CD+MM, CD
 constexpr int kSizeFirst = IDC_DISC_INFO_3_INCH;     // 3-inch, 5-inch
 constexpr int kRadioLast = IDC_DISC_INFO_5_INCH;
 
-const SkinnedButton kButtons[] = {
-    {IDC_DISC_INFO_PAGE_UP, skin::ButtonStyle::kSmall, skin::small_sheet::kCellPageUp.column,
-     skin::small_sheet::kCellPageUp.row, false},
-    {IDC_DISC_INFO_PAGE_DOWN, skin::ButtonStyle::kSmall, skin::small_sheet::kCellPageDown.column,
-     skin::small_sheet::kCellPageDown.row, false},
-    {IDC_DISC_INFO_SUBMIT, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellSubmit.column,
-     skin::medium_sheet::kCellSubmit.row, false},
-    {IDC_DISC_INFO_OK, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellOk.column,
-     skin::medium_sheet::kCellOk.row, false},
-    {IDC_DISC_INFO_CANCEL, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellCancel.column,
-     skin::medium_sheet::kCellCancel.row, false},
+constexpr SkinnedButton kButtons[] = {
+    Skinned(IDC_DISC_INFO_PAGE_UP, skin::ButtonStyle::kSmall, skin::small_sheet::kCellPageUp),
+    Skinned(IDC_DISC_INFO_PAGE_DOWN, skin::ButtonStyle::kSmall, skin::small_sheet::kCellPageDown),
+    Skinned(IDC_DISC_INFO_SUBMIT, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellSubmit),
+    Skinned(IDC_DISC_INFO_OK, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellOk),
+    Skinned(IDC_DISC_INFO_CANCEL, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellCancel),
 };
 
-const DWORD kHelpIds[] = {
-    IDC_DISC_INFO_ARTIST, 11775, IDC_DISC_INFO_DISC_NAME, 11776, IDC_DISC_INFO_CATEGORY, 11777,
-    IDC_DISC_INFO_LABEL, 11778, IDC_DISC_INFO_NOTES, 11779, IDC_DISC_INFO_YEAR, 11780,
-    IDC_DISC_INFO_PAGE_UP, 11851, IDC_DISC_INFO_PAGE_DOWN, 11850, IDC_DISC_INFO_SUBMIT, 11854,
-    IDC_DISC_INFO_OK, 11852, IDC_DISC_INFO_CANCEL, 11853, 0, 0};
+constexpr auto kHelpIds = MakeHelpIds(
+    IDC_DISC_INFO_ARTIST, IDC_DISC_INFO_DISC_NAME, IDC_DISC_INFO_CATEGORY, IDC_DISC_INFO_LABEL,
+    IDC_DISC_INFO_NOTES, IDC_DISC_INFO_YEAR, IDC_DISC_INFO_PAGE_UP, IDC_DISC_INFO_PAGE_DOWN,
+    IDC_DISC_INFO_SUBMIT, IDC_DISC_INFO_OK, IDC_DISC_INFO_CANCEL);
 
-struct DiscInfoDialog {
-  bw::DiscProfile profile;
-  bw::TableOfContents toc;
-  std::uint32_t discId = 0;
-  std::uint32_t entryOffset = 0;  // the entry loaded when the dialog opened, or 0
-  std::unique_ptr<bw::TitleTable> titles = std::make_unique<bw::TitleTable>();
-  int page = 0;
-  int pageCount = 0;
-  DialogChrome chrome{kButtons, kHelpIds};
+class DiscInfoDialog : public SkinnedDialog {
+ public:
+  explicit DiscInfoDialog(const DiscInfoInput& input);
+  DiscInfoResult result;
+
+ private:
+  void OnInitDialog() override;
+  void OnCommand(int id, int code, HWND control) override;
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  void StoreRow(int row);
+  void StoreShownRows();
+  void ShowPage();
+  void FillFields(const bw::EntryDetails& details);
+  bw::EntryDetails ReadFields() const;
+  void StepPage(int step);
+  void SaveEntry();
+  int CheckedIndex(int first, int count, int fallback) const;
+
+  const DiscInfoInput& input_;
+  bw::DiscProfile profile_;
+  std::uint32_t entryOffset_ = 0;  // the entry loaded when the dialog opened, or 0
+  std::unique_ptr<bw::TitleTable> titles_ = std::make_unique<bw::TitleTable>();
+  int page_ = 0;
+  int pageCount_ = 0;
 };
 
-// The one open dialog (it is modal), for the freedb submission.
-HWND g_discInfoDialog = nullptr;
-
-DiscInfoDialog* GetState(HWND dialog) {
-  return reinterpret_cast<DiscInfoDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
+DialogChores Chores() {
+  DialogChores chores = DialogChores::For(kButtons, kHelpIds.data());
+  chores.entryFieldColours = true;
+  return chores;
 }
 
-bw::Database ProgramCatalogue() { return bw::Database(bw::DefaultFileSystem(), g_programFolder); }
+DiscInfoDialog::DiscInfoDialog(const DiscInfoInput& input)
+    : SkinnedDialog(Chores()), input_(input), profile_(bw::CurrentDiscKey(input.toc)) {}
 
-std::string FieldText(HWND dialog, int id) {
-  char text[kMaxTypedText + 1] = "";
-  GetDlgItemTextA(dialog, id, text, sizeof text);
-  return text;
+bw::Database Catalogue(const DiscInfoInput& input) {
+  return bw::Database(bw::DefaultFileSystem(), input.catalogueFolder);
 }
 
-void Show(HWND dialog, int id, bool visible) {
-  ShowWindow(GetDlgItem(dialog, id), visible ? SW_SHOW : SW_HIDE);
-}
-
-void StoreRow(HWND dialog, DiscInfoDialog& state, int row) {
-  const int slot = bw::DiscInfoSlotForRow(state.page, row);
-  if (slot >= state.profile.trackCount || slot >= bw::TitleTable::kSlots) return;
-  state.titles->Set(slot, FieldText(dialog, IDC_DISC_INFO_TITLE_FIRST + row));
+void DiscInfoDialog::StoreRow(int row) {
+  const int slot = bw::DiscInfoSlotForRow(page_, row);
+  if (slot >= profile_.trackCount || slot >= bw::TitleTable::kSlots) return;
+  titles_->Set(slot, ItemText(IDC_DISC_INFO_TITLE_FIRST + row, kMaxTypedText));
 }
 
 // The rows on show go into their title slots. Leaving a row does this too; doing it before
 // paging and saving also keeps a title whose edit still has the focus.
-void StoreShownRows(HWND dialog, DiscInfoDialog& state) {
-  const int rows = bw::DiscInfoRowsOnPage(state.profile.trackCount, state.page);
-  for (int row = 0; row < rows; ++row) StoreRow(dialog, state, row);
+void DiscInfoDialog::StoreShownRows() {
+  const int rows = bw::DiscInfoRowsOnPage(profile_.trackCount, page_);
+  for (int row = 0; row < rows; ++row) StoreRow(row);
 }
 
-void ShowPage(HWND dialog, DiscInfoDialog& state) {
-  const int rows = bw::DiscInfoRowsOnPage(state.profile.trackCount, state.page);
+void DiscInfoDialog::ShowPage() {
+  const int rows = bw::DiscInfoRowsOnPage(profile_.trackCount, page_);
   for (int row = 0; row < bw::kDiscInfoRowsPerPage; ++row) {
     const bool shown = row < rows;
-    Show(dialog, IDC_DISC_INFO_NUMBER_FIRST + row, shown);
-    Show(dialog, IDC_DISC_INFO_TITLE_FIRST + row, shown);
-    Show(dialog, IDC_DISC_INFO_LENGTH_FIRST + row, shown);
+    ShowItem(IDC_DISC_INFO_NUMBER_FIRST + row, shown);
+    ShowItem(IDC_DISC_INFO_TITLE_FIRST + row, shown);
+    ShowItem(IDC_DISC_INFO_LENGTH_FIRST + row, shown);
     if (!shown) continue;
-    const int slot = bw::DiscInfoSlotForRow(state.page, row);
-    SetDlgItemTextA(dialog, IDC_DISC_INFO_TITLE_FIRST + row, state.titles->Get(slot).c_str());
-    SetDlgItemTextA(dialog, IDC_DISC_INFO_NUMBER_FIRST + row, std::to_string(slot + 1).c_str());
-    SetDlgItemTextA(dialog, IDC_DISC_INFO_LENGTH_FIRST + row,
-                    bw::FormatSeconds(state.toc.trackSeconds[slot]).c_str());
+    const int slot = bw::DiscInfoSlotForRow(page_, row);
+    SetItemText(IDC_DISC_INFO_TITLE_FIRST + row, titles_->Get(slot));
+    SetItemText(IDC_DISC_INFO_NUMBER_FIRST + row, std::to_string(slot + 1));
+    SetItemText(IDC_DISC_INFO_LENGTH_FIRST + row,
+                bw::FormatSeconds(input_.toc.trackSeconds[slot]));
   }
 }
 
-void CheckRadio(HWND dialog, int first, int last, int index) {
-  CheckRadioButton(dialog, first, last, first + index);
-}
-
-int CheckedIndex(HWND dialog, int first, int count, int fallback) {
+int DiscInfoDialog::CheckedIndex(int first, int count, int fallback) const {
   for (int i = 0; i < count; ++i) {
-    if (IsDlgButtonChecked(dialog, first + i) == BST_CHECKED) return i;
+    if (IsChecked(first + i)) return i;
   }
   return fallback;
 }
 
-void FillFields(HWND dialog, const bw::EntryDetails& details) {
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_ARTIST, details.artist.c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_DISC_NAME, details.discName.c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_CATEGORY, details.category.c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_LABEL, details.label.c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_NOTES, details.notes.c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_YEAR, details.yearReleased.c_str());
-  CheckRadio(dialog, kRecordingFirst, kRecordingFirst + 3, bw::RecordingButtonForCode(details.recording));
-  CheckRadio(dialog, kTypeFirst, kTypeFirst + 3, bw::TypeButtonForCode(details.type));
-  CheckRadio(dialog, kSizeFirst, kSizeFirst + 1, bw::SizeButtonForCode(details.size));
+void DiscInfoDialog::FillFields(const bw::EntryDetails& details) {
+  SetItemText(IDC_DISC_INFO_ARTIST, details.artist);
+  SetItemText(IDC_DISC_INFO_DISC_NAME, details.discName);
+  SetItemText(IDC_DISC_INFO_CATEGORY, details.category);
+  SetItemText(IDC_DISC_INFO_LABEL, details.label);
+  SetItemText(IDC_DISC_INFO_NOTES, details.notes);
+  SetItemText(IDC_DISC_INFO_YEAR, details.yearReleased);
+  HWND dialog = Window();
+  CheckRadioButton(dialog, kRecordingFirst, kRecordingFirst + 3,
+                   kRecordingFirst + bw::RecordingButtonForCode(details.recording));
+  CheckRadioButton(dialog, kTypeFirst, kTypeFirst + 3,
+                   kTypeFirst + bw::TypeButtonForCode(details.type));
+  CheckRadioButton(dialog, kSizeFirst, kSizeFirst + 1,
+                   kSizeFirst + bw::SizeButtonForCode(details.size));
 }
 
 // Recording and type 0 unless another button of the group is checked; size 5-inch unless
 // 3-inch is.
-bw::EntryDetails ReadFields(HWND dialog) {
+bw::EntryDetails DiscInfoDialog::ReadFields() const {
   bw::EntryDetails details;
-  details.artist = FieldText(dialog, IDC_DISC_INFO_ARTIST);
-  details.discName = FieldText(dialog, IDC_DISC_INFO_DISC_NAME);
-  details.category = FieldText(dialog, IDC_DISC_INFO_CATEGORY);
-  details.label = FieldText(dialog, IDC_DISC_INFO_LABEL);
-  details.notes = FieldText(dialog, IDC_DISC_INFO_NOTES);
-  details.yearReleased = FieldText(dialog, IDC_DISC_INFO_YEAR);
-  details.recording = static_cast<std::uint8_t>(CheckedIndex(dialog, kRecordingFirst, 4, 0));
-  details.type = static_cast<std::uint8_t>(CheckedIndex(dialog, kTypeFirst, 4, 0));
-  details.size = IsDlgButtonChecked(dialog, IDC_DISC_INFO_3_INCH) == BST_CHECKED ? 0 : 1;
+  details.artist = ItemText(IDC_DISC_INFO_ARTIST, kMaxTypedText);
+  details.discName = ItemText(IDC_DISC_INFO_DISC_NAME, kMaxTypedText);
+  details.category = ItemText(IDC_DISC_INFO_CATEGORY, kMaxTypedText);
+  details.label = ItemText(IDC_DISC_INFO_LABEL, kMaxTypedText);
+  details.notes = ItemText(IDC_DISC_INFO_NOTES, kMaxTypedText);
+  details.yearReleased = ItemText(IDC_DISC_INFO_YEAR, kMaxTypedText);
+  details.recording = static_cast<std::uint8_t>(CheckedIndex(kRecordingFirst, 4, 0));
+  details.type = static_cast<std::uint8_t>(CheckedIndex(kTypeFirst, 4, 0));
+  details.size = IsChecked(IDC_DISC_INFO_3_INCH) ? 0 : 1;
   return details;
 }
 
-void OnInitDialog(HWND dialog) {
-  auto owned = std::make_unique<DiscInfoDialog>();
-  DiscInfoDialog& state = *owned;
-  SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(owned.release()));
-  g_discInfoDialog = dialog;
-
-  // 1. The disc in the drive.
-  if (g_cdDevice != nullptr) {
-    state.toc = g_cdDevice->Toc();
-    state.discId = g_cdDevice->DiscId();
-  }
-  state.profile = bw::CurrentDiscKey(state.toc);
-  // 2. Paging, only beyond 15 tracks.
-  state.pageCount = bw::DiscInfoPageCount(state.profile.trackCount);
+void DiscInfoDialog::OnInitDialog() {
+  // 1, 2. The disc, and paging only beyond 15 tracks.
+  pageCount_ = bw::DiscInfoPageCount(profile_.trackCount);
   for (int id : {IDC_DISC_INFO_PAGE_UP_LABEL, IDC_DISC_INFO_PAGE_DOWN_LABEL,
                  IDC_DISC_INFO_PAGE_DOWN, IDC_DISC_INFO_PAGE_UP}) {
-    Show(dialog, id, state.pageCount > 0);
+    ShowItem(id, pageCount_ > 0);
   }
   // 3. The disc's entry, or the default codes AAD, Album and 5-inch.
-  bw::Database catalogue = ProgramCatalogue();
-  catalogue.EnsureDatabaseFile();
+  bw::Database catalogue = Catalogue(input_);
+  // A catalogue that cannot be created shows an empty entry; OK reports nothing either way.
+  (void)catalogue.EnsureDatabaseFile();
   bw::EntryDetails details;
   std::uint32_t offset = 0;
-  if (state.profile.trackCount > 0 && catalogue.FindEntryByProfile(state.profile, &offset).IsOk() &&
-      offset != 0 && catalogue.ReadEntry(offset, state.titles.get(), &details).IsOk()) {
-    state.entryOffset = offset;
+  if (profile_.trackCount > 0 && catalogue.FindEntryByProfile(profile_, &offset).IsOk() &&
+      offset != 0 && catalogue.ReadEntry(offset, titles_.get(), &details).IsOk()) {
+    entryOffset_ = offset;
   } else {
-    state.titles->Clear();
+    titles_->Clear();
     details = bw::EntryDetails();
   }
-  FillFields(dialog, details);
+  FillFields(details);
   // 4. Page 0.
-  ShowPage(dialog, state);
-  // 5. The numbers of the catalogue and the disc.
+  ShowPage();
+  // 5. The numbers of the catalogue and the disc (the intact count of a damaged file).
   std::uint16_t count = 0;
-  catalogue.CountEntries(&count);
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_ENTRY_COUNT, std::to_string(count).c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_TRACK_COUNT,
-                  std::to_string(state.profile.trackCount).c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_DISC_LENGTH,
-                  bw::FormatSeconds(state.toc.totalSeconds).c_str());
-  SetDlgItemTextA(dialog, IDC_DISC_INFO_DISC_ID, bw::FormatDiscId(state.discId).c_str());
-  // 6. Text limits, hover and the opening animation.
+  (void)catalogue.CountEntries(&count);
+  SetItemText(IDC_DISC_INFO_ENTRY_COUNT, std::to_string(count));
+  SetItemText(IDC_DISC_INFO_TRACK_COUNT, std::to_string(profile_.trackCount));
+  SetItemText(IDC_DISC_INFO_DISC_LENGTH, bw::FormatSeconds(input_.toc.totalSeconds));
+  SetItemText(IDC_DISC_INFO_DISC_ID, bw::FormatDiscId(input_.discId));
+  // 6. Text limits; the hover and the opening animation follow.
   for (int id = IDC_DISC_INFO_TITLE_FIRST; id <= IDC_DISC_INFO_NOTES; ++id) {
-    SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, kMaxTypedText, 0);
+    SendDlgItemMessageA(Window(), id, EM_LIMITTEXT, kMaxTypedText, 0);
   }
-  state.chrome.OnInitDialog(dialog);
 }
 
-void StepPage(HWND dialog, DiscInfoDialog& state, int step) {
-  StopHoverTimer(dialog);
-  StoreShownRows(dialog, state);
-  state.page = bw::StepDiscInfoPage(state.page, state.pageCount, step);
-  ShowPage(dialog, state);
-  StartHoverTimer(dialog);
+void DiscInfoDialog::StepPage(int step) {
+  StopHoverTimer(Window());
+  StoreShownRows();
+  page_ = bw::StepDiscInfoPage(page_, pageCount_, step);
+  ShowPage();
+  StartHoverTimer(Window());
 }
 
-// Stores the disc as one entry at the end of the catalogue. The new entry is written before
-// the old one is removed, so a failed write never loses the disc's earlier entry; appending
-// leaves the offsets of the entries before it as they were.
-void SaveEntry(HWND dialog, DiscInfoDialog& state) {
-  StoreShownRows(dialog, state);
-  bw::Database catalogue = ProgramCatalogue();
-  const bw::Status appended =
-      catalogue.AppendEntry(state.profile, *state.titles, ReadFields(dialog));
-  if (appended.IsOk() && state.entryOffset != 0) catalogue.DeleteEntry(state.entryOffset);
+// Stores the disc as one entry at the end of the catalogue, in place of its earlier entry.
+void DiscInfoDialog::SaveEntry() {
+  StoreShownRows();
+  bw::Database catalogue = Catalogue(input_);
+  result.saved = catalogue.AppendEntry(profile_, *titles_, ReadFields()).IsOk();
+  if (result.saved && entryOffset_ != 0) (void)catalogue.DeleteEntry(entryOffset_);  // REPLACE-AT-END
 }
 
-void End(HWND dialog, DiscInfoDialog& state, int sound) {
-  PlaySoundEffect(sound);
-  state.chrome.OnEnd(dialog);
-  EndDialog(dialog, 0);
-}
-
-void OnCommand(HWND dialog, DiscInfoDialog& state, int id, int code) {
+void DiscInfoDialog::OnCommand(int id, int code, HWND) {
   if (id >= IDC_DISC_INFO_TITLE_FIRST && id <= IDC_DISC_INFO_TITLE_LAST) {
-    if (code == EN_KILLFOCUS) StoreRow(dialog, state, id - IDC_DISC_INFO_TITLE_FIRST);
+    if (code == EN_KILLFOCUS) StoreRow(id - IDC_DISC_INFO_TITLE_FIRST);
     return;
   }
   if (id >= kRecordingFirst && id <= kRadioLast) {
@@ -236,80 +215,40 @@ void OnCommand(HWND dialog, DiscInfoDialog& state, int id, int code) {
   }
   switch (id) {
     case IDC_DISC_INFO_PAGE_DOWN:
-      StepPage(dialog, state, +1);
+      StepPage(+1);
       break;
     case IDC_DISC_INFO_PAGE_UP:
-      StepPage(dialog, state, -1);
+      StepPage(-1);
       break;
     case IDC_DISC_INFO_OK:
-      SaveEntry(dialog, state);
-      End(dialog, state, kSoundOk);
+      SaveEntry();
+      End(IDOK, kSoundOk);
       break;
     case IDC_DISC_INFO_CANCEL:
     case IDCANCEL:  // Escape
-      End(dialog, state, kSoundCancel);
+      End(IDCANCEL, kSoundCancel);
       break;
-    case IDC_DISC_INFO_SUBMIT: {
+    case IDC_DISC_INFO_SUBMIT:
       PlaySoundEffect(kSoundSubmit);
-      StopHoverTimer(dialog);
-      StoreShownRows(dialog, state);
-      // The freedb submission of the typed entry starts here.
-      StartHoverTimer(dialog);
+      StoreShownRows();
       break;
-    }
     default:
       break;
   }
 }
 
-INT_PTR CALLBACK DiscInfoDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    OnInitDialog(dialog);
-    return TRUE;
-  }
-  DiscInfoDialog* state = GetState(dialog);
-  if (state == nullptr) return FALSE;
-  switch (message) {
-    case WM_COMMAND:
-      OnCommand(dialog, *state, LOWORD(wParam), HIWORD(wParam));
-      return TRUE;
-    case WM_CLOSE:  // closing from the system menu stores the entry, as OK does
-      SaveEntry(dialog, *state);
-      End(dialog, *state, kSoundOk);
-      return TRUE;
-    case WM_CTLCOLOREDIT:
-      return reinterpret_cast<INT_PTR>(EntryFieldColours(reinterpret_cast<HDC>(wParam)));
-    case WM_DESTROY:
-      if (g_discInfoDialog == dialog) g_discInfoDialog = nullptr;
-      return FALSE;
-    case WM_NCDESTROY:
-      SetWindowLongPtrA(dialog, DWLP_USER, 0);
-      delete state;
-      return FALSE;
-    default: {
-      INT_PTR result = FALSE;
-      if (state->chrome.HandleMessage(dialog, message, wParam, lParam, &result)) return result;
-      return FALSE;
-    }
-  }
+std::optional<INT_PTR> DiscInfoDialog::OnMessage(UINT message, WPARAM, LPARAM) {
+  if (message != WM_CLOSE) return std::nullopt;
+  // Closing from the system menu stores the entry, as OK does.
+  SaveEntry();
+  End(IDOK, kSoundOk);
+  return TRUE;
 }
 
 }  // namespace
 
-void RunDiscInfoDialog(HWND owner) {
-  DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_DISC_INFO), owner, DiscInfoDialogProc, 0);
-}
-
-HWND DiscInfoDialogWindow() { return g_discInfoDialog; }
-
-bool ReadTypedDiscEntry(bw::DiscProfile* profile, bw::TitleTable* titles,
-                        bw::EntryDetails* details) {
-  HWND dialog = g_discInfoDialog;
-  DiscInfoDialog* state = dialog != nullptr ? GetState(dialog) : nullptr;
-  if (state == nullptr) return false;
-  StoreShownRows(dialog, *state);
-  *profile = state->profile;
-  *titles = *state->titles;
-  *details = ReadFields(dialog);
-  return true;
+DiscInfoResult RunDiscInfoDialog(HWND owner, const DiscInfoInput& input) {
+  DiscInfoDialog dialog(input);
+  RunModalDialog(owner, IDD_DISC_INFO, dialog);
+  return dialog.result;
 }

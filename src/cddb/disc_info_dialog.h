@@ -1,19 +1,24 @@
-// Add / Edit Compact Disc Information (dialog 1700): the titles, texts and codes of the disc in
-// the drive, filled from its catalogue entry when there is one. OK stores the disc as one
-// entry at the end of the catalogue.
+// Add / Edit Compact Disc Information (dialog 1700): the titles, texts and codes of a disc,
+// filled from its catalogue entry when there is one. OK stores the disc as one entry at the
+// end of the catalogue.
 #pragma once
 
 #include <windows.h>
 
-#include "cddb/disc_entry.h"
+#include <cstdint>
+#include <string>
 
-// Runs the dialog modally for the disc in the drive. The caller pauses its own hover timer.
-void RunDiscInfoDialog(HWND owner);
+#include "cd/table_of_contents.h"
 
-// The open dialog, from which the freedb submission reads the typed entry; null when closed.
-HWND DiscInfoDialogWindow();
+// The disc the dialog is about and the catalogue it is kept in.
+struct DiscInfoInput {
+  bw::TableOfContents toc;
+  std::uint32_t discId = 0;
+  std::string catalogueFolder;  // the folder of brindwax.dat
+};
 
-// The entry as typed so far in the open dialog (titles of every page, texts and codes);
-// false when no dialog is open.
-bool ReadTypedDiscEntry(bw::DiscProfile* profile, bw::TitleTable* titles,
-                        bw::EntryDetails* details);
+struct DiscInfoResult {
+  bool saved = false;  // OK (or the close button) stored the entry
+};
+
+DiscInfoResult RunDiscInfoDialog(HWND owner, const DiscInfoInput& input);

@@ -144,27 +144,5 @@ QueryActions CddbpQueryDialogue::OnClosed() {
   return Finish();
 }
 
-QueryActions CddbpQueryDialogue::OnStop() {
-  if (!IsRunning()) return {};
-  return FinishWith(kTextFreedbStopped);
-}
-
-QueryActions CddbpQueryDialogue::OnAbort() {
-  if (!IsRunning()) return {};
-  return Finish();
-}
-
-QueryActions CddbpQueryDialogue::FinishWith(const char* status) {
-  step_ = Step::kFinished;
-  matches_.clear();
-  return {QueryAction::ShowStatus(status), QueryAction::Finish()};
-}
-
-QueryActions CddbpQueryDialogue::Finish() {
-  step_ = Step::kFinished;
-  matches_.clear();
-  return {QueryAction::Finish()};
-}
-
 }  // namespace freedb
 }  // namespace bw

@@ -12,24 +12,27 @@
 #include "freedb/freedb_settings.h"
 #include "freedb/protocol_lines.h"
 #include "freedb/query_action.h"
+#include "freedb/query_dialogue_base.h"
 #include "freedb/reply_reader.h"
 
 namespace bw {
 namespace freedb {
 
-class CddbpQueryDialogue {
+enum class CddbpQueryStep {
+  kIdle,
+  kGreeting,          // connecting, then waiting for "201"
+  kHello,             // waiting for "200"
+  kQuery,             // waiting for the query reply
+  kChoosing,          // the inexact-match dialog is up
+  kCheckingExisting,  // the host checks the catalogue (and may ask to overwrite)
+  kRead,              // waiting for the xmcd record
+  kClosing,           // "quit" sent or the server refused: only the close is awaited
+  kFinished,
+};
+
+class CddbpQueryDialogue : public QueryDialogueBase<CddbpQueryStep> {
  public:
-  enum class Step {
-    kIdle,
-    kGreeting,          // connecting, then waiting for "201"
-    kHello,             // waiting for "200"
-    kQuery,             // waiting for the query reply
-    kChoosing,          // the inexact-match dialog is up
-    kCheckingExisting,  // the host checks the catalogue (and may ask to overwrite)
-    kRead,              // waiting for the xmcd record
-    kClosing,           // "quit" sent or the server refused: only the close is awaited
-    kFinished,
-  };
+  using Step = CddbpQueryStep;
 
   CddbpQueryDialogue(DiscQuery disc, std::string email);
 
@@ -48,12 +51,7 @@ class CddbpQueryDialogue {
   QueryActions OnClosed();
   QueryActions OnMatchChosen(int index);
   QueryActions OnExistingChecked(bool proceed);
-  // The user's Stop: "Stopped!". Abort ends the query for the program, with no status.
-  QueryActions OnStop();
-  QueryActions OnAbort();
 
-  bool IsRunning() const { return step_ != Step::kIdle && step_ != Step::kFinished; }
-  Step CurrentStep() const { return step_; }
   int Port() const { return port_; }
   // The reply being gathered (for the host's diagnostics and the tests).
   std::string_view PendingReply() const { return reader_.Reply(); }
@@ -66,15 +64,11 @@ class CddbpQueryDialogue {
   QueryActions AfterRead(std::string_view reply);
   QueryActions ReadSelected(std::string selector);
   QueryActions QuitWith(const char* status);    // status, then "quit"
-  QueryActions FinishWith(const char* status);  // status, then the end
-  QueryActions Finish();
 
   DiscQuery disc_;
   std::string email_;
   ReplyReader reader_;
-  Step step_ = Step::kIdle;
   int port_ = kCddbpFirstPort;
-  std::vector<InexactMatch> matches_;  // while the user chooses
   std::string readLine_;
 };
 

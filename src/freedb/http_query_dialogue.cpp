@@ -100,27 +100,5 @@ QueryActions HttpQueryDialogue::AfterRead(std::string_view reply) {
       QueryAction::ShowStatus(kTextFreedbDone), QueryAction::Finish()};
 }
 
-QueryActions HttpQueryDialogue::OnStop() {
-  if (!IsRunning()) return {};
-  return FinishWith(kTextFreedbStopped);
-}
-
-QueryActions HttpQueryDialogue::OnAbort() {
-  if (!IsRunning()) return {};
-  return Finish();
-}
-
-QueryActions HttpQueryDialogue::FinishWith(const char* status) {
-  step_ = Step::kFinished;
-  matches_.clear();
-  return {QueryAction::ShowStatus(status), QueryAction::Finish()};
-}
-
-QueryActions HttpQueryDialogue::Finish() {
-  step_ = Step::kFinished;
-  matches_.clear();
-  return {QueryAction::Finish()};
-}
-
 }  // namespace freedb
 }  // namespace bw

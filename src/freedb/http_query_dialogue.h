@@ -10,13 +10,16 @@
 
 #include "freedb/protocol_lines.h"
 #include "freedb/query_action.h"
+#include "freedb/query_dialogue_base.h"
 
 namespace bw {
 namespace freedb {
 
-class HttpQueryDialogue {
+enum class HttpQueryStep { kIdle, kQuery, kChoosing, kCheckingExisting, kRead, kFinished };
+
+class HttpQueryDialogue : public QueryDialogueBase<HttpQueryStep> {
  public:
-  enum class Step { kIdle, kQuery, kChoosing, kCheckingExisting, kRead, kFinished };
+  using Step = HttpQueryStep;
 
   HttpQueryDialogue(DiscQuery disc, std::string email, HttpEndpoint endpoint);
 
@@ -28,11 +31,7 @@ class HttpQueryDialogue {
   QueryActions OnFetchFailed();
   QueryActions OnMatchChosen(int index);
   QueryActions OnExistingChecked(bool proceed);
-  QueryActions OnStop();
-  QueryActions OnAbort();
 
-  bool IsRunning() const { return step_ != Step::kIdle && step_ != Step::kFinished; }
-  Step CurrentStep() const { return step_; }
 
   std::string QueryUrl() const;
   std::string ReadUrl(std::string_view selector) const;
@@ -41,14 +40,10 @@ class HttpQueryDialogue {
   QueryActions AfterQuery(std::string_view reply);
   QueryActions AfterRead(std::string_view reply);
   QueryActions ReadSelected(const std::string& selector);
-  QueryActions FinishWith(const char* status);
-  QueryActions Finish();
 
   DiscQuery disc_;
   std::string email_;
   HttpEndpoint endpoint_;
-  Step step_ = Step::kIdle;
-  std::vector<InexactMatch> matches_;  // while the user chooses
   std::string readUrl_;
 };
 

@@ -13,7 +13,7 @@ namespace freedb {
 
 // The index of the chosen match, or -1 for Cancel. The first match starts selected; a list
 // of exactly one match is answered with 0 at once, without showing the dialog.
-int ChooseInexactMatch(HWND owner, const std::vector<InexactMatch>& matches);
+int RunInexactMatchDialog(HWND owner, const std::vector<InexactMatch>& matches);
 
 }  // namespace freedb
 }  // namespace bw

@@ -9,7 +9,6 @@
 
 #include "cd/current_disc_key.h"
 #include "cddb/database.h"
-#include "freedb/busy_buttons_animation.h"
 #include "freedb/cddbp_connection.h"
 #include "freedb/cddbp_query_dialogue.h"
 #include "freedb/freedb_settings.h"
@@ -17,9 +16,9 @@
 #include "freedb/inexact_match_dialog.h"
 #include "freedb/internet_binding.h"
 #include "freedb/reply_reader.h"
-#include "resources/resource.h"
 #include "base/file_system.h"
 #include "shell/hover.h"
+#include "shell/look_and_feel.h"
 #include "shell/program_state.h"
 #include "shell/question_box.h"
 #include "shell/texts.h"
@@ -36,17 +35,16 @@ constexpr DWORD kAbortCheckIntervalMs = 500;
 
 class QueryController {
  public:
-  void StartOrStop(const QueryPanel& panel, const QueryDisc& disc);
+  void StartOrStop(QueryHost& host, const QueryDisc& disc);
   void Abort();
   bool IsRunning() const { return running_; }
-  int CellShift() const { return busyButtons_.Shift(); }
 
   void OnSocketNotification(WPARAM socket, LPARAM event);
   void OnFetchDone(WPARAM serial, LPARAM result);
 
  private:
   bool EnsureWindow();
-  void Start(const QueryPanel& panel, const QueryDisc& disc);
+  void Start(QueryHost& host, const QueryDisc& disc);
   void Stop();
 
   void Execute(const QueryActions& actions);
@@ -57,12 +55,11 @@ class QueryController {
   void StoreRecord(const FreedbRecord& record);
   void Finish();
 
-  HWND Panel() const { return panel_.window ? panel_.window() : nullptr; }
+  HWND Owner() const { return host_ != nullptr ? host_->DialogOwner() : nullptr; }
   void ShowStatus(const char* text) const;
-  void ShowLabels(const char* upper, const char* lower) const;
 
   HWND window_ = nullptr;  // the hidden window that hears the socket and the fetches
-  QueryPanel panel_;
+  QueryHost* host_ = nullptr;
   bool running_ = false;
   // Cleared while the catalogue is written. The write runs on this thread, so Stop and Abort
   // only meet it cleared if a store ever moves elsewhere; they honour it all the same.
@@ -76,8 +73,6 @@ class QueryController {
   std::unique_ptr<HttpQueryDialogue> http_;
   std::shared_ptr<InternetSession> session_;
   WPARAM serial_ = 0;  // results of fetches from an earlier query are dropped
-
-  BusyButtonsAnimation busyButtons_;
 };
 
 QueryController g_query;
@@ -107,28 +102,27 @@ bool QueryController::EnsureWindow() {
   return window_ != nullptr;
 }
 
-void QueryController::StartOrStop(const QueryPanel& panel, const QueryDisc& disc) {
+void QueryController::StartOrStop(QueryHost& host, const QueryDisc& disc) {
   if (running_) {
     Stop();
   } else {
-    Start(panel, disc);
+    Start(host, disc);
   }
 }
 
-void QueryController::Start(const QueryPanel& panel, const QueryDisc& disc) {
+void QueryController::Start(QueryHost& host, const QueryDisc& disc) {
   if (disc.toc.trackCount <= 0 || !EnsureWindow()) return;
-  panel_ = panel;
-  const HWND panelWindow = Panel();
+  host_ = &host;
+  const HWND panelWindow = Owner();
   const bool hoverWasRunning = panelWindow != nullptr && StopHoverTimer(panelWindow);
   running_ = true;
-  if (panel_.runningChanged) panel_.runningChanged(true);
+  host_->RunningChanged(true);
   stoppable_ = true;
   replaceExisting_ = false;
   ++serial_;
   settings_ = ReadFreedbSettings(ProgramSettingsFile());
   profile_ = CurrentDiscKey(disc.toc);
   DiscQuery query = MakeDiscQuery(disc.toc, disc.discId);
-  busyButtons_.Start(panelWindow);
 
   if (settings_.transport == Transport::kCddbp) {
     cddbp_ = std::make_unique<CddbpQueryDialogue>(std::move(query), settings_.email);
@@ -138,8 +132,8 @@ void QueryController::Start(const QueryPanel& panel, const QueryDisc& disc) {
         std::move(query), settings_.email, HttpEndpoint{settings_.httpHost, settings_.cgiScript});
     Execute(http_->Start(IsInternetLibraryAvailable()));
   }
-  if (running_) ShowLabels(kTextQueryLabelRunningUpper, kTextQueryLabelRunningLower);
-  if (hoverWasRunning && Panel() == panelWindow) StartHoverTimer(panelWindow);
+  if (running_) host_->ShowRunningLabels(true);
+  if (hoverWasRunning && Owner() == panelWindow) StartHoverTimer(panelWindow);
 }
 
 void QueryController::Stop() {
@@ -215,7 +209,7 @@ void QueryController::Perform(const QueryAction& action) {
       MessageBeep(MB_ICONEXCLAMATION);
       break;
     case QueryAction::Kind::kChooseMatch: {
-      const int chosen = ChooseInexactMatch(Panel(), action.matches);
+      const int chosen = RunInexactMatchDialog(Owner(), action.matches);
       if (cddbp_) Execute(cddbp_->OnMatchChosen(chosen));
       if (http_) Execute(http_->OnMatchChosen(chosen));
       break;
@@ -261,7 +255,7 @@ void QueryController::CheckExisting() {
   std::uint32_t offset = 0;
   bool proceed = true;
   if (catalogue.FindEntryByProfile(profile_, &offset).IsOk() && offset != 0) {
-    proceed = AskQuestion(Panel(), kTextOverwriteSavedDiscQuestion);
+    proceed = AskQuestion(Owner(), kTextOverwriteSavedDiscQuestion);
     replaceExisting_ = proceed;
   }
   if (cddbp_) Execute(cddbp_->OnExistingChecked(proceed));
@@ -279,7 +273,7 @@ void QueryController::StoreRecord(const FreedbRecord& record) {
     catalogue.DeleteEntry(oldOffset);
   }
   stoppable_ = true;
-  if (panel_.afterStore) panel_.afterStore();
+  if (host_ != nullptr) host_->AfterStore();
 }
 
 void QueryController::Finish() {
@@ -289,37 +283,27 @@ void QueryController::Finish() {
     session_.reset();
   }
   ++serial_;
-  busyButtons_.Stop();
   running_ = false;
-  ShowLabels(kTextQueryLabelIdleUpper, kTextQueryLabelIdleLower);
-  if (panel_.runningChanged) panel_.runningChanged(false);
+  if (host_ != nullptr) {
+    host_->ShowRunningLabels(false);
+    host_->RunningChanged(false);
+  }
   // The dialogues are dropped after the actions that called Finish have run.
   cddbp_.reset();
   http_.reset();
 }
 
 void QueryController::ShowStatus(const char* text) const {
-  if (HWND panel = Panel()) SetDlgItemTextA(panel, IDC_CD_QUERY_STATUS, text);
-}
-
-void QueryController::ShowLabels(const char* upper, const char* lower) const {
-  HWND panel = Panel();
-  if (panel == nullptr) return;
-  SetDlgItemTextA(panel, IDC_CD_QUERY_LABEL_UPPER, upper);
-  SetDlgItemTextA(panel, IDC_CD_QUERY_LABEL_LOWER, lower);
+  if (host_ != nullptr) host_->ShowStatus(text);
 }
 
 }  // namespace
 
-void StartOrStopQuery(const QueryPanel& panel, const QueryDisc& disc) {
-  g_query.StartOrStop(panel, disc);
-}
+void StartOrStopQuery(QueryHost& host, const QueryDisc& disc) { g_query.StartOrStop(host, disc); }
 
 bool IsQueryRunning() { return g_query.IsRunning(); }
 
 void AbortQuery() { g_query.Abort(); }
-
-int TransportCellShift() { return g_query.CellShift(); }
 
 }  // namespace freedb
 }  // namespace bw

@@ -8,7 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
+#include <string>
 
 #include "cd/table_of_contents.h"
 
@@ -17,16 +17,20 @@ namespace freedb {
 
 // What the CD panel lends a query. The panel is made afresh whenever its tab is chosen (and by
 // a CD play request from another copy of the program, which does not stop the query), so the
-// query asks for the panel of the moment rather than keeping a window of its own.
-struct QueryPanel {
-  // The CD panel now, or null: status line 3339, labels 3387 and 3388, the transport buttons
-  // 3310-3317 that rotate while a query runs, and the owner of the query's dialogs.
-  std::function<HWND()> window;
-  // After a record was stored: reread the titles, show the disc and track titles and the
-  // Add/Edit caption.
-  std::function<void()> afterStore;
-  // When a query starts (true) and when it ends (false): the panel is not idle meanwhile.
-  std::function<void(bool running)> runningChanged;
+// host outlives the panels and speaks to the panel of the moment, if there is one.
+class QueryHost {
+ public:
+  virtual ~QueryHost() = default;
+  // The owner of the query's dialogs (the inexact matches, the overwrite question); may be null.
+  virtual HWND DialogOwner() = 0;
+  // The status line (3339).
+  virtual void ShowStatus(const std::string& text) = 0;
+  // The Query button's labels: "Stop" while a query runs, "Query" otherwise.
+  virtual void ShowRunningLabels(bool running) = 0;
+  // When a query starts (true) and when it ends (false): the panel is busy meanwhile.
+  virtual void RunningChanged(bool running) = 0;
+  // After a record was stored: the titles, the disc and track titles, the Add/Edit caption.
+  virtual void AfterStore() = 0;
 };
 
 // The disc in the drive as the query sees it; taken once at the start, so a disc changed
@@ -39,7 +43,8 @@ struct QueryDisc {
 // The Query button (3309): starts a query when none runs (the panel has already refused an
 // empty drive), else stops the running one with "Stopped!" unless the catalogue is being
 // written just then.
-void StartOrStopQuery(const QueryPanel& panel, const QueryDisc& disc);
+// `host` lives as long as the program.
+void StartOrStopQuery(QueryHost& host, const QueryDisc& disc);
 
 // Whether a query runs (the panel is not idle meanwhile).
 bool IsQueryRunning();
@@ -47,9 +52,6 @@ bool IsQueryRunning();
 // Ends a running query for the program (shutdown, a media tab chosen) without a status text;
 // gives the catalogue write up to 11 checks 500 ms apart to finish first.
 void AbortQuery();
-
-// How far the transport buttons' cells have moved (see BusyButtonCellSource); 0 when idle.
-int TransportCellShift();
 
 }  // namespace freedb
 }  // namespace bw

@@ -18,9 +18,7 @@ list(APPEND BW_CORE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/winsock_binding.cpp
 )
 list(APPEND BW_APP_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/busy_buttons_animation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/inexact_match_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/query_controller.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/shell_registration.cpp
 )
 # --- end Win32 side ---

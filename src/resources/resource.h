@@ -33,11 +33,14 @@
 #define IDM_ACCEL_ALL 20003
 #define IDM_ACCEL_DELETE 20004
 #define IDM_ACCEL_REFRESH 20005
-#define IDD_ABOUT 200
-#define IDC_ABOUT_OK 210
-#define IDC_ABOUT_NAME 220
-#define IDC_ABOUT_VERSION 221
-#define IDC_ABOUT_TEXT 222
+/* Sent by the main window to its current panel after the options dialog: place the panel's
+   animation again and show or hide its animation frame. */
+#define IDM_PANEL_PLACE_ANIMATION 20010
+#define IDD_ABOUT 4000  /* the About dialog; 200 is the folder browser */
+#define IDC_ABOUT_OK 4010
+#define IDC_ABOUT_NAME 4020
+#define IDC_ABOUT_VERSION 4021
+#define IDC_ABOUT_TEXT 4022
 #define IDD_VOLUME_MIXER 1900
 #define IDC_VOLUME_MIXER_OK 1910
 #define IDC_VOLUME_MIXER_CANCEL 1911

@@ -1,56 +1,38 @@
 // The About dialog.
 #include "shell/about_dialog.h"
 
+#include <string>
+
 #include "resources/resource.h"
-#include "shell/dialog_chrome.h"
-#include "shell/program_state.h"
-#include "shell/sound_effects.h"
+#include "shell/skinned_dialog.h"
 #include "shell/version.h"
 
 namespace {
 
 constexpr int kSoundOk = 7;
 
-const SkinnedButton kAboutButtons[] = {
+constexpr SkinnedButton kButtons[] = {
     Skinned(IDC_ABOUT_OK, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellOk),
 };
 
-struct AboutState {
-  DialogChrome chrome{kAboutButtons};
-};
+class AboutDialog : public SkinnedDialog {
+ public:
+  AboutDialog() : SkinnedDialog(DialogChores::For(kButtons)) {}
 
-INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* state = reinterpret_cast<AboutState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  switch (message) {
-    case WM_INITDIALOG: {
-      state = reinterpret_cast<AboutState*>(lParam);
-      SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-      SetDlgItemTextA(dialog, IDC_ABOUT_NAME, kProgramName);
-      SetDlgItemTextA(dialog, IDC_ABOUT_VERSION, (std::string("Version ") + kProgramVersion).c_str());
-      state->chrome.OnInitDialog(dialog);
-      return TRUE;
-    }
-    case WM_COMMAND:
-      if (LOWORD(wParam) == IDC_ABOUT_OK || LOWORD(wParam) == IDCANCEL) {
-        PlaySoundEffect(kSoundOk);
-        state->chrome.OnEnd(dialog);
-        EndDialog(dialog, IDOK);
-      }
-      return TRUE;
-    default:
-      break;
+ private:
+  void OnInitDialog() override {
+    SetItemText(IDC_ABOUT_NAME, kProgramName);
+    SetItemText(IDC_ABOUT_VERSION, std::string("Version ") + kProgramVersion);
   }
-  INT_PTR result = FALSE;
-  if (state != nullptr && state->chrome.HandleMessage(dialog, message, wParam, lParam, &result)) {
-    return result;
+
+  void OnCommand(int id, int, HWND) override {
+    if (id == IDC_ABOUT_OK || id == IDOK || id == IDCANCEL) End(IDOK, kSoundOk);
   }
-  return FALSE;
-}
+};
 
 }  // namespace
 
 void RunAboutDialog(HWND owner) {
-  AboutState state;
-  DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc,
-                  reinterpret_cast<LPARAM>(&state));
+  AboutDialog dialog;
+  RunModalDialog(owner, IDD_ABOUT, dialog);
 }

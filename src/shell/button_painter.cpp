@@ -1,6 +1,7 @@
 // Drawing skinned owner-drawn buttons from the skin sheets.
 #include "shell/button_painter.h"
 
+#include "shell/look_and_feel.h"
 #include "shell/program_state.h"
 #include "shell/skins.h"
 #include "base/win32_handles.h"

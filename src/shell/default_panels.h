@@ -1,13 +1,10 @@
-// Minimal panel procedures the main window uses until a subsystem registers its own: each sets
-// the mode, places itself at the panel origin, colours its entry fields and draws its skinned
-// buttons; the media panels also show their file lists.
+// The Audio, MIDI and Video panels as the shell shows them until the media subsystem lends
+// its own: each sets the mode, colours its entry fields, draws its skinned buttons and shows
+// its folder's files.
 #pragma once
 
-#include <windows.h>
+#include <memory>
 
-INT_PTR CALLBACK DefaultMediaPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
-INT_PTR CALLBACK DefaultCdPanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam);
+#include "shell/skinned_dialog.h"
 
-// WM_CTLCOLOREDIT / WM_CTLCOLORLISTBOX of every panel: the entry-field brush, with the
-// button-face or window text colour.
-HBRUSH EntryFieldColours(HDC dc);
+std::unique_ptr<SkinnedDialog> CreateFileListPanel();

@@ -2,7 +2,7 @@
 #include "shell/dialog_chrome.h"
 
 #include "shell/button_painter.h"
-#include "shell/program_state.h"
+#include "shell/look_and_feel.h"
 #include "shell/toggle_table.h"
 
 namespace {
@@ -12,12 +12,6 @@ constexpr DWORD kOpeningAnimationMs = 120;
 DialogChrome::DialogChrome(const SkinnedButton* buttons, std::size_t count, HelpIdTable helpIds,
                            const ToggleTable* toggles)
     : buttons_(buttons, buttons + count), helpIds_(helpIds), toggles_(toggles) {}
-
-void DialogChrome::OnInitDialog(HWND dialog) {
-  RebuildHoverTable(dialog);
-  StartHoverTimer(dialog);
-  AnimateDialogOpening(dialog);
-}
 
 void DialogChrome::RebuildHoverTable(HWND dialog) {
   hover_.Build(dialog, buttons_.data(), buttons_.size(), toggles_);
@@ -56,31 +50,6 @@ void DialogChrome::OnContextMenu(HWND dialog, HWND control) {
 void DialogChrome::OnEnd(HWND dialog) {
   StopHoverTimer(dialog);
   hover_.Clear(dialog);
-}
-
-bool DialogChrome::HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                                 INT_PTR* result) {
-  switch (message) {
-    case WM_TIMER:
-      if (wParam != kHoverTimerId) return false;
-      OnHoverTimer(dialog);
-      *result = TRUE;
-      return true;
-    case WM_DRAWITEM:
-      if (!OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return false;
-      *result = TRUE;
-      return true;
-    case WM_HELP:
-      OnHelp(dialog, *reinterpret_cast<const HELPINFO*>(lParam));
-      *result = TRUE;
-      return true;
-    case WM_CONTEXTMENU:
-      OnContextMenu(dialog, reinterpret_cast<HWND>(wParam));
-      *result = TRUE;
-      return true;
-    default:
-      return false;
-  }
 }
 
 void AnimateDialogOpening(HWND dialog) {

@@ -1,17 +1,12 @@
 // The chores every skinned dialog shares: the hover table and its timer, the opening animation,
 // drawing its skinned buttons, context help, and pausing the parent's hover while a modal dialog
-// runs. A dialog keeps one DialogChrome in its state and calls it from its flat switch:
-//
-//   case WM_INITDIALOG: ... fill controls ...; state->chrome.OnInitDialog(dialog); return TRUE;
-//   case WM_TIMER:      if (wParam == kHoverTimerId) state->chrome.OnHoverTimer(dialog); ...
-//   case WM_DRAWITEM:   return state->chrome.OnDrawItem(*reinterpret_cast<DRAWITEMSTRUCT*>(lParam));
-//   case WM_HELP:       state->chrome.OnHelp(dialog, *reinterpret_cast<HELPINFO*>(lParam)); return TRUE;
-//   case WM_CONTEXTMENU: state->chrome.OnContextMenu(dialog, reinterpret_cast<HWND>(wParam)); return TRUE;
-//   and before EndDialog: state->chrome.OnEnd(dialog);
+// runs. The shared dialog procedure (skinned_dialog.h) keeps one for every dialog and calls it;
+// dialogs reach it only to change their buttons' cells or rebuild the table after a move.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -23,6 +18,22 @@ class ToggleTable;
 // WinHelp's table form: control id, help context, ..., 0, 0.
 using HelpIdTable = const DWORD*;
 
+// Every control's help context is 10000 plus its id; the help file holds a topic for each.
+inline constexpr DWORD kHelpContextBase = 10000;
+
+// The table for the controls `ids`: static constexpr auto kHelp = MakeHelpIds(IDC_A, IDC_B);
+// and then kHelp.data() where a HelpIdTable is wanted.
+template <class... Ids>
+constexpr std::array<DWORD, 2 * sizeof...(Ids) + 2> MakeHelpIds(Ids... ids) {
+  std::array<DWORD, 2 * sizeof...(Ids) + 2> table{};
+  std::size_t at = 0;
+  for (const int id : {static_cast<int>(ids)...}) {
+    table[at++] = static_cast<DWORD>(id);
+    table[at++] = kHelpContextBase + static_cast<DWORD>(id);
+  }
+  return table;
+}
+
 class DialogChrome {
  public:
   DialogChrome(const SkinnedButton* buttons, std::size_t count, HelpIdTable helpIds = nullptr,
@@ -32,9 +43,6 @@ class DialogChrome {
                         const ToggleTable* toggles = nullptr)
       : DialogChrome(buttons, N, helpIds, toggles) {}
 
-  // After the controls are laid out: hover table from the live rectangles, hover timer, and
-  // the 120 ms centre-out opening when AnimateWindow is available.
-  void OnInitDialog(HWND dialog);
   // WM_TIMER with kHoverTimerId.
   void OnHoverTimer(HWND dialog);
   // WM_DRAWITEM: draws a listed button (with the toggle table when there is one); answers
@@ -46,9 +54,6 @@ class DialogChrome {
   void OnContextMenu(HWND dialog, HWND control);
   // Before the dialog ends: stops the hover timer.
   void OnEnd(HWND dialog);
-
-  // Takes every message above; answers whether it was taken (*result for the dialog procedure).
-  bool HandleMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result);
 
   // The rectangles are re-read after controls move; also for changing a button's swap cell.
   HoverTable& Hover() { return hover_; }
@@ -79,14 +84,3 @@ class ParentHoverPause {
   HWND parent_;
   bool wasRunning_;
 };
-
-// A modal dialog's state travels in through WM_INITDIALOG's lParam and lives in the window's
-// user data; this binds it on WM_INITDIALOG and finds it for every later message (null before).
-template <class State>
-State* BindDialogState(HWND dialog, UINT message, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
-    return reinterpret_cast<State*>(lParam);
-  }
-  return reinterpret_cast<State*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
-}

@@ -2,6 +2,7 @@
 #include "shell/hover.h"
 
 #include "shell/button_painter.h"
+#include "shell/look_and_feel.h"
 #include "shell/program_state.h"
 #include "shell/toggle_table.h"
 #include "base/win32_handles.h"

@@ -1,32 +1,30 @@
-// The main window's dialog procedure.
+// The main window: its creation in the fixed order, its buttons, tabs, accelerators and wheel,
+// its shape and palette, and the shutdown order.
 #include "shell/main_window.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "cd/cd_device_factory.h"
+#include "cd/program_cd_device.h"
 #include "resources/resource.h"
 #include "shell/about_dialog.h"
-#include "shell/dialog_chrome.h"
-#include "shell/file_list_refresh.h"
+#include "shell/look_and_feel.h"
 #include "shell/media_kinds.h"
 #include "shell/panel_host.h"
+#include "shell/program_mode.h"
 #include "shell/program_state.h"
 #include "shell/running_copy.h"
-#include "shell/shell_hooks.h"
 #include "shell/skins.h"
 #include "shell/sound_effects.h"
 #include "shell/splash_window.h"
 #include "shell/texts.h"
 #include "shell/volume_mixer.h"
 #include "shell/window_shape.h"
-#if __has_include("shell/options_dialog.h")
-#include "shell/options_dialog.h"
-#define BW_HAS_OPTIONS_DIALOG 1
-#endif
 
 namespace {
 
@@ -48,7 +46,7 @@ constexpr int kWheelLines = 25;
 constexpr UINT_PTR kPanelPollTimerId = 1;
 constexpr int kProgramPaletteId = 2100;
 
-const SkinnedButton kMainButtons[] = {
+constexpr SkinnedButton kMainButtons[] = {
     Skinned(IDC_MAIN_HELP, ButtonStyle::kSmall, skin::small_sheet::kCellHelp, true),
     Skinned(IDC_MAIN_SETUP, ButtonStyle::kLarge, skin::large_sheet::kCellSetup),
     Skinned(IDC_MAIN_ABOUT, ButtonStyle::kLarge, skin::large_sheet::kCellAbout),
@@ -56,42 +54,22 @@ const SkinnedButton kMainButtons[] = {
     Skinned(IDC_MAIN_EXIT, ButtonStyle::kLarge, skin::large_sheet::kCellExit),
 };
 
-const DWORD kMainHelpIds[] = {
-    IDC_MAIN_HELP, 10109, IDC_MAIN_SETUP, 10110, IDC_MAIN_ABOUT, 10111, IDC_MAIN_VOLUME, 10112,
-    IDC_MAIN_EXIT, 10113, IDC_MAIN_TABS, 10120, 0, 0};
+constexpr auto kMainHelpIds = MakeHelpIds(IDC_MAIN_HELP, IDC_MAIN_SETUP, IDC_MAIN_ABOUT,
+                                          IDC_MAIN_VOLUME, IDC_MAIN_EXIT, IDC_MAIN_TABS);
 
-struct MainWindowState {
-  HWND splash = nullptr;
-  DialogChrome chrome{kMainButtons, kMainHelpIds};
-};
-
-MainWindowState* GetState(HWND window) {
-  return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
+DialogChores MainWindowChores() {
+  DialogChores chores = DialogChores::For(kMainButtons, kMainHelpIds.data());
+  chores.animateOpening = false;
+  return chores;
 }
 
 int CurrentMode() { return g_settings.main.mode; }
-
-void StopMediaPlayback() {
-  if (Hooks().stopMediaPlayback) Hooks().stopMediaPlayback();
-}
-
-void StopFreedbQuery() {
-  if (Hooks().stopFreedbQuery) Hooks().stopFreedbQuery();
-}
-
-void SetResult(HWND window, LRESULT result) { SetWindowLongPtrA(window, DWLP_MSGRESULT, result); }
 
 // Tells the new CD Player panel to play `track` (after it has initialised).
 void PostPlayTrack(HWND panel, int track) {
   if (panel != nullptr) {
     PostMessageA(panel, WM_COMMAND, IDC_CD_PLAY, MAKELPARAM(track, kPlayTrackMarker));
   }
-}
-
-HWND CreateTabPanel(HWND window, int tabIndex) {
-  // A running freedb query belongs to the CD Player panel; the media panels stop it.
-  if (tabIndex != kCdPlayerTab) StopFreedbQuery();
-  return ShowPanel(window, tabIndex);
 }
 
 void ReadStartupSettings() {
@@ -105,96 +83,114 @@ void ReadStartupSettings() {
   ReadAllSettings(ProgramSettingsFile(), overrides, bw::IsCdRomDrive, g_settings);
 }
 
-void OpenCdDevice() {
-  g_cdDevice = bw::CreateCdDevice();
-  if (g_cdDevice->Open(g_settings.main.defaultCdRomDrive)) g_cdDevice->ReadTableOfContents();
+bool RealiseProgramPalette(HWND window, bool background) {
+  if (g_programPalette.Get() == nullptr) return false;
+  WindowDc dc(window);
+  SelectedPalette selected(dc.Get(), g_programPalette.Get(), background);
+  const UINT changed = RealizePalette(dc.Get());
+  if (changed != 0) InvalidateRect(window, nullptr, TRUE);
+  return changed != 0;
 }
 
-void OnInitDialog(HWND window, HWND splash) {
-  auto state = std::make_unique<MainWindowState>();
-  state->splash = splash;
-  SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(state.get()));
-  MainWindowState* self = state.release();
+class MainWindow : public SkinnedDialog {
+ public:
+  MainWindow(HWND splash, const ProgramParts& parts)
+      : SkinnedDialog(MainWindowChores()), splash_(splash), parts_(parts) {}
 
+  PanelHost& Host() { return host_; }
+
+ private:
+  void OnInitDialog() override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnHoverTimer() override;
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnDestroy() override;
+
+  HWND CreateTabPanel(int tabIndex);
+  void StopMediaPlayback() const;
+  void OnPlayCdFromOtherCopy(int track);
+  void OnSetup();
+  void OnAccelerator(int command);
+  bool OnNotify(WPARAM wParam, LPARAM lParam);
+  void OnWheel(int delta);
+  void OnGetDefaultId();
+  void OnSystemColourChange();
+  void ShutDown();
+
+  HWND splash_;
+  ProgramParts parts_;
+  PanelHost host_;
+};
+
+MainWindow* TheMainWindow() { return static_cast<MainWindow*>(SkinnedDialog::Of(g_mainWindow)); }
+
+void MainWindow::StopMediaPlayback() const {
+  if (parts_.stopMediaPlayback != nullptr) parts_.stopMediaPlayback();
+}
+
+HWND MainWindow::CreateTabPanel(int tabIndex) {
+  // A running freedb query belongs to the CD Player panel; the media panels stop it.
+  if (tabIndex != kCdPlayerTab && parts_.stopFreedbQuery != nullptr) parts_.stopFreedbQuery();
+  return host_.Show(tabIndex);
+}
+
+void MainWindow::OnInitDialog() {
+  HWND window = Window();
   g_mainWindow = window;
-  g_searchString.clear();
   LoadAnimations(window);
   g_largeFonts = MeasureLargeFonts();
   LoadSkins();
   ReadStartupSettings();
-  OpenCdDevice();
+  bw::OpenProgramCdDevice(g_settings.main.defaultCdRomDrive);
+  bw::CdDevice& device = *bw::ProgramCdDevice();
 
   const bool playCd = g_commandLine.kind == CommandLineKind::kPlayCd;
   if (playCd) g_settings.main.mode = kModeCdPlayer;
 
-  BuildPanelHost(window, GetDlgItem(window, IDC_MAIN_TABS), g_largeFonts);
-  HWND panel = CreateTabPanel(window, TabIndexForMode(CurrentMode()));
+  host_.Build(window, Item(IDC_MAIN_TABS), g_largeFonts, parts_);
+  HWND panel = CreateTabPanel(TabIndexForMode(CurrentMode()));
   if (playCd && CurrentMode() == kModeCdPlayer) PostPlayTrack(panel, g_commandLine.track);
 
-  if (g_cdDevice->IsOpen() && g_cdDevice->QueryMode() == bw::CdMode::kNotReady) {
-    g_cdDevice->ReadTableOfContents();
-    g_cdDevice->SetCurrentTrack(1);
+  if (device.IsOpen() && device.QueryMode() == bw::CdMode::kNotReady) {
+    device.ReadTableOfContents();
+    device.SetCurrentTrack(1);
   }
 
-  self->chrome.RebuildHoverTable(window);
   SetWindowTextA(window, kTextProgramTitle);
   MarkMainWindow(window);
   ApplyWindowShape(window);
-  StartHoverTimer(window);
-  if (self->splash != nullptr) {
-    CloseSplashWindow(self->splash);
-    self->splash = nullptr;
+  if (splash_ != nullptr) {
+    CloseSplashWindow(splash_);
+    splash_ = nullptr;
   }
 }
 
 // Command 130 from a second copy started with a CD form: the CD Player tab was selected by
 // that copy; play the track from a freshly read disc.
-void OnPlayCdFromOtherCopy(HWND window, int track) {
-  if (g_cdDevice != nullptr) g_cdDevice->Stop();
+void MainWindow::OnPlayCdFromOtherCopy(int track) {
+  bw::CdDevice* device = bw::ProgramCdDevice();
+  if (device != nullptr) device->Stop();
   StopMediaPlayback();
-  if (g_cdDevice != nullptr) g_cdDevice->Reopen(g_settings.main.defaultCdRomDrive);
-  PanelHost* host = GetPanelHost(window);
-  if (host == nullptr) return;
-  const int tab = static_cast<int>(SendMessageA(host->tabs, TCM_GETCURSEL, 0, 0));
-  HWND panel = CreateTabPanel(window, tab);
+  if (device != nullptr) device->Reopen(g_settings.main.defaultCdRomDrive);
+  const int tab = host_.SelectedTab();
+  HWND panel = CreateTabPanel(tab);
   if (tab == kCdPlayerTab) PostPlayTrack(panel, track);
 }
 
-void OnSetup(HWND window) {
+void MainWindow::OnSetup() {
   StopMediaPlayback();
   PlaySoundEffect(kSoundSetup);
-  StopHoverTimer(window);
-#ifdef BW_HAS_OPTIONS_DIALOG
-  RunOptionsDialog(window);
-#else
-  if (Hooks().runOptionsDialog) Hooks().runOptionsDialog(window);
-#endif
-  if (HWND panel = CurrentPanel()) {
-    if (Hooks().repositionPanelAnimation) Hooks().repositionPanelAnimation(panel);
+  if (HWND panel = host_.Panel()) {
+    SendMessageA(panel, WM_COMMAND, IDM_PANEL_PLACE_ANIMATION, 0);
     if (CurrentMode() == kModeCdPlayer) StopMediaPlayback();
   }
-  StartHoverTimer(window);
-}
-
-void OnAbout(HWND window) {
-  PlaySoundEffect(kSoundAbout);
-  StopHoverTimer(window);
-  RunAboutDialog(window);
-  StartHoverTimer(window);
-}
-
-void OnVolume(HWND window) {
-  PlaySoundEffect(kSoundVolume);
-  StopHoverTimer(window);
-  StartVolumeMixer(window);
-  StartHoverTimer(window);
 }
 
 // Accelerators reach the media panels only; Play, All and Delete only while the focus is
 // not in the location edit, where the keys belong to the typing.
-void OnAccelerator(HWND window, int command) {
+void MainWindow::OnAccelerator(int command) {
   const int mode = CurrentMode();
-  HWND panel = CurrentPanel();
+  HWND panel = host_.Panel();
   if (!IsMediaMode(mode) || panel == nullptr) return;
   HWND location = GetDlgItem(panel, MediaControlId(mode, IDC_MEDIA_LOCATION));
   switch (command) {
@@ -214,43 +210,43 @@ void OnAccelerator(HWND window, int command) {
       break;
     }
     case IDM_ACCEL_REFRESH:
-      if (Hooks().refreshFileList) {
-        Hooks().refreshFileList(panel);
-      } else {
-        RefreshPanelFileList(panel, mode);
-      }
+      // The panel owns its list: it refreshes it on this command.
+      SendMessageA(panel, WM_COMMAND, IDM_ACCEL_REFRESH, 0);
       break;
     default:
       break;
   }
 }
 
-void OnCommand(HWND window, int id, LPARAM lParam) {
+void MainWindow::OnCommand(int id, int, HWND control) {
   switch (id) {
     case IDC_MAIN_HELP:
-      PostMessageA(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      PostMessageA(Window(), WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       break;
     case IDC_MAIN_SETUP:
-      OnSetup(window);
+      OnSetup();
       break;
     case IDC_MAIN_ABOUT:
-      OnAbout(window);
+      PlaySoundEffect(kSoundAbout);
+      RunAboutDialog(Window());
       break;
     case IDC_MAIN_VOLUME:
-      OnVolume(window);
+      PlaySoundEffect(kSoundVolume);
+      StartVolumeMixer(Window());
       break;
     case IDC_MAIN_EXIT:
-      ShutDownProgram(window);
+      ShutDown();
       break;
     case IDC_MAIN_PLAY_CD:
-      OnPlayCdFromOtherCopy(window, static_cast<int>(lParam));
+      // The track travels in the last parameter, where a control's handle would be.
+      OnPlayCdFromOtherCopy(static_cast<int>(reinterpret_cast<LPARAM>(control)));
       break;
     case IDM_ACCEL_LOCATION:
     case IDM_ACCEL_PLAY:
     case IDM_ACCEL_ALL:
     case IDM_ACCEL_DELETE:
     case IDM_ACCEL_REFRESH:
-      OnAccelerator(window, id);
+      OnAccelerator(id);
       break;
     default:
       break;
@@ -258,25 +254,25 @@ void OnCommand(HWND window, int id, LPARAM lParam) {
 }
 
 // Answers whether the notification was taken.
-bool OnNotify(HWND window, WPARAM wParam, LPARAM lParam) {
+bool MainWindow::OnNotify(WPARAM wParam, LPARAM lParam) {
   // Another part of the program posts a notification whose last parameter has 6969 in its
   // high word to bring up the CD Player panel; it carries no notification header.
   if (HIWORD(lParam) == kPlayTrackMarker && wParam != IDC_MAIN_TABS) {
-    ShowPanel(window, kCdPlayerTab);
+    host_.Show(kCdPlayerTab);
     return true;
   }
   const auto* header = reinterpret_cast<const NMHDR*>(lParam);
   if (wParam != IDC_MAIN_TABS || header == nullptr || header->code != TCN_SELCHANGE) return false;
   PlaySoundEffect(kSoundTabChange);
-  DestroyPanel(window);
-  CreateTabPanel(window, static_cast<int>(SendMessageA(header->hwndFrom, TCM_GETCURSEL, 0, 0)));
+  host_.DestroyPanel();
+  CreateTabPanel(host_.SelectedTab());
   return true;
 }
 
 // Wheel: the media panels scroll their file list by 25 lines; the CD Player steps its
 // animation by one frame while no disc plays.
-void OnWheel(int delta) {
-  HWND panel = CurrentPanel();
+void MainWindow::OnWheel(int delta) {
+  HWND panel = host_.Panel();
   if (panel == nullptr || delta == 0) return;
   const int mode = CurrentMode();
   if (IsMediaMode(mode)) {
@@ -287,8 +283,8 @@ void OnWheel(int delta) {
     SendMessageA(list, LB_SETTOPINDEX, top, 0);
     return;
   }
-  if (g_cdDevice != nullptr && g_cdDevice->IsOpen() &&
-      g_cdDevice->QueryMode() == bw::CdMode::kPlaying) {
+  bw::CdDevice* device = bw::ProgramCdDevice();
+  if (device != nullptr && device->IsOpen() && device->QueryMode() == bw::CdMode::kPlaying) {
     return;
   }
   Animation& animation = g_animations[kAnimationCdPlayer];
@@ -301,60 +297,46 @@ void OnWheel(int delta) {
 
 // Enter asks the dialog manager for the default button; it moves the focus to the file list
 // instead, so Enter in the location edit leaves the edit for the list.
-void OnGetDefaultId() {
+void MainWindow::OnGetDefaultId() {
   if (g_keyInProgress != VK_RETURN && (GetKeyState(VK_RETURN) & 0x8000) == 0) return;
-  HWND panel = CurrentPanel();
+  HWND panel = host_.Panel();
   const int mode = CurrentMode();
   if (panel == nullptr || !IsMediaMode(mode)) return;
   if (HWND list = GetDlgItem(panel, MediaControlId(mode, IDC_MEDIA_LIST))) SetFocus(list);
 }
 
-void ReloadAnimations(HWND window) {
-  for (Animation& animation : g_animations) StopAnimationAndWait(animation);
-  LoadAnimations(window);
-}
-
 // The colour depth is measured before the skins are reloaded, so that they are loaded for
 // the depth the screen now has.
-void OnSystemColourChange(HWND window) {
+void MainWindow::OnSystemColourChange() {
+  HWND window = Window();
   g_highColour = MeasureHighColour();
   DeleteSkins();
   LoadSkins();
   CreateEntryFieldBrush();
   CreateProgramPalette(g_instance);
   Sleep(500);
-  ReloadAnimations(window);
+  for (Animation& animation : g_animations) StopAnimationAndWait(animation);
+  LoadAnimations(window);
   if (!IsIconic(window)) ApplyWindowShape(window);
-  if (PanelHost* host = GetPanelHost(window)) SendMessageA(host->tabs, WM_SYSCOLORCHANGE, 0, 0);
+  SendMessageA(host_.Tabs(), WM_SYSCOLORCHANGE, 0, 0);
   InvalidateRect(window, nullptr, TRUE);
 }
 
-bool RealiseProgramPalette(HWND window, bool background) {
-  if (g_programPalette.Get() == nullptr) return false;
-  WindowDc dc(window);
-  SelectedPalette selected(dc.Get(), g_programPalette.Get(), background);
-  const UINT changed = RealizePalette(dc.Get());
-  if (changed != 0) InvalidateRect(window, nullptr, TRUE);
-  return changed != 0;
+void MainWindow::OnHoverTimer() {
+  if (!IsIconic(Window())) SkinnedDialog::OnHoverTimer();
 }
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  MainWindowState* state = GetState(window);
+std::optional<INT_PTR> MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND window = Window();
   if (message == g_wheelMessage && g_wheelMessage != 0) {
     OnWheel(static_cast<int>(wParam));
     return TRUE;
   }
   switch (message) {
-    case WM_INITDIALOG:
-      OnInitDialog(window, reinterpret_cast<HWND>(lParam));
-      return TRUE;
-    case WM_COMMAND:
-      OnCommand(window, LOWORD(wParam), lParam);
-      return TRUE;
     case WM_SYSCOMMAND:
       switch (wParam & 0xFFF0) {
         case SC_CLOSE:
-          ShutDownProgram(window);
+          ShutDown();
           return TRUE;
         case SC_MAXIMIZE:
         case SC_SIZE:
@@ -363,8 +345,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
           return FALSE;
       }
     case WM_NOTIFY:
-      if (!OnNotify(window, wParam, lParam)) return FALSE;
-      SetResult(window, 0);
+      if (!OnNotify(wParam, lParam)) return FALSE;
+      SetMessageResult(0);
       return TRUE;
     case WM_MOUSEWHEEL:
       OnWheel(GET_WHEEL_DELTA_WPARAM(wParam));
@@ -372,20 +354,6 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case DM_GETDEFID:
       OnGetDefaultId();
       return FALSE;
-    case WM_TIMER:
-      if (wParam == kHoverTimerId && state != nullptr && !IsIconic(window)) {
-        state->chrome.OnHoverTimer(window);
-      }
-      return TRUE;
-    case WM_DRAWITEM:
-      return state != nullptr &&
-             state->chrome.OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    case WM_HELP:
-      if (state != nullptr) state->chrome.OnHelp(window, *reinterpret_cast<HELPINFO*>(lParam));
-      return TRUE;
-    case WM_CONTEXTMENU:
-      if (state != nullptr) state->chrome.OnContextMenu(window, reinterpret_cast<HWND>(wParam));
-      return TRUE;
     case WM_PAINT: {
       PaintDc paint(window);
       SelectedPalette palette(paint.Get(), g_programPalette.Get());
@@ -397,51 +365,61 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       // The frame is drawn first; the notch edge goes over it.
       const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
       PaintNotchFrame(window);
-      SetResult(window, result);
+      SetMessageResult(result);
       return TRUE;
     }
     case WM_SYSCOLORCHANGE:
-      OnSystemColourChange(window);
+      OnSystemColourChange();
       return TRUE;
     case WM_QUERYNEWPALETTE:
-      SetResult(window, RealiseProgramPalette(window, false));
+      SetMessageResult(RealiseProgramPalette(window, false));
       return TRUE;
     case WM_PALETTECHANGED:
       if (reinterpret_cast<HWND>(wParam) != window) RealiseProgramPalette(window, true);
       return TRUE;
-    case WM_DESTROY:
-      if (state != nullptr) state->chrome.OnEnd(window);
-      UnmarkMainWindow(window);
-      FreePanelHost(window);
-      return TRUE;
     case WM_NCDESTROY:
-      SetWindowLongPtrA(window, DWLP_USER, 0);
-      delete state;
       if (g_mainWindow == window) g_mainWindow = nullptr;
       return FALSE;
     default:
-      return FALSE;
+      return std::nullopt;
   }
+}
+
+void MainWindow::OnDestroy() {
+  UnmarkMainWindow(Window());
+  host_.DestroyPanel();
+}
+
+void MainWindow::ShutDown() {
+  HWND window = Window();
+  StopMediaPlayback();
+  PlaySoundEffect(kSoundExit, SoundWait::kYes);
+  if (HWND panel = host_.Panel()) KillTimer(panel, kPanelPollTimerId);
+  WriteAllSettings(ProgramSettingsFile(), g_settings);
+  StopHoverTimer(window);
+  if (parts_.stopFreedbQuery != nullptr) parts_.stopFreedbQuery();
+  g_entryFieldBrush.Reset();
+  if (bw::CdDevice* device = bw::ProgramCdDevice()) device->Close();
+  DestroyWindow(window);
+  PostQuitMessage(0);
 }
 
 }  // namespace
 
-HWND CreateMainWindow(HINSTANCE instance, HWND splash) {
-  return CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc,
-                            reinterpret_cast<LPARAM>(splash));
+std::unique_ptr<SkinnedDialog> CreateMainWindow(HWND splash, const ProgramParts& parts) {
+  auto mainWindow = std::make_unique<MainWindow>(splash, parts);
+  if (CreateModelessDialog(nullptr, IDD_MAIN, *mainWindow) == nullptr) return nullptr;
+  return mainWindow;
 }
 
-void ShutDownProgram(HWND mainWindow) {
-  StopMediaPlayback();
-  PlaySoundEffect(kSoundExit, SoundWait::kYes);
-  if (HWND panel = CurrentPanel()) KillTimer(panel, kPanelPollTimerId);
-  WriteAllSettings(ProgramSettingsFile(), g_settings);
-  StopHoverTimer(mainWindow);
-  StopFreedbQuery();
-  g_entryFieldBrush.Reset();
-  if (g_cdDevice != nullptr) g_cdDevice->Close();
-  DestroyWindow(mainWindow);
-  PostQuitMessage(0);
+HWND CurrentPanel() {
+  MainWindow* mainWindow = TheMainWindow();
+  return mainWindow != nullptr ? mainWindow->Host().Panel() : nullptr;
+}
+
+POINT PanelOrigin() {
+  MainWindow* mainWindow = TheMainWindow();
+  return mainWindow != nullptr ? mainWindow->Host().Origin() : POINT{9, 30};
 }
 
 void LoadAnimations(HWND mainWindow) {
@@ -478,11 +456,6 @@ void CreateProgramPalette(HINSTANCE instance) {
     palette->palPalEntry[i] = {bytes[3 * i], bytes[3 * i + 1], bytes[3 * i + 2], 0};
   }
   g_programPalette.Reset(CreatePalette(palette));
-}
-
-void CreateEntryFieldBrush() {
-  g_entryFieldBrush.Reset(CreateSolidBrush(
-      GetSysColor(g_settings.main.entryFieldColorization ? COLOR_BTNFACE : COLOR_WINDOW)));
 }
 
 bool MeasureHighColour() {

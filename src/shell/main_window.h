@@ -4,19 +4,19 @@
 
 #include <windows.h>
 
-// Creates the main window modeless; `splash` is closed once the window has been built.
-HWND CreateMainWindow(HINSTANCE instance, HWND splash);
+#include <memory>
 
-// Stops playback, writes all settings, closes the CD device, destroys the main window and
-// posts the quit message (Exit and the close command).
-void ShutDownProgram(HWND mainWindow);
+#include "shell/program_parts.h"
+#include "shell/skinned_dialog.h"
+
+// Creates the main window modeless with the subsystems' parts; `splash` is closed once the
+// window has been built. The caller keeps the window's state for the whole message loop;
+// null when the window could not be created.
+std::unique_ptr<SkinnedDialog> CreateMainWindow(HWND splash, const ProgramParts& parts);
 
 // Loads the five named animations (falling back to the library's defaults, which are then
 // written back to the settings file) and the fixed one.
 void LoadAnimations(HWND mainWindow);
-
-// The entry-field brush: the button face when entry-field colouring is on, else the window.
-void CreateEntryFieldBrush();
 
 // 256-colour mode: the program's palette from RCDATA 2100 (3 bytes per entry: red, green,
 // blue); none in high-colour mode.

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "shell/look_and_feel.h"
 #include "shell/program_state.h"
 #include "shell/skin_recolour.h"
 

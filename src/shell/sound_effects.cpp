@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "shell/look_and_feel.h"
 #include "shell/program_state.h"
 
 namespace {

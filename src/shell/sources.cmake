@@ -14,9 +14,11 @@ list(APPEND BW_CORE_WIN32_SOURCES
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/button_painter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_chrome.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/look_and_feel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/question_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/skinned_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/skins.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_effects.cpp
   ${CMAKE_CURRENT_LIST_DIR}/splash_window.cpp
@@ -39,10 +41,8 @@ list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/program_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/running_copy.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/subsystem_registration.cpp
   ${CMAKE_CURRENT_LIST_DIR}/volume_mixer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_shape.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/winmain.cpp
 )
 # --- end main ---
 

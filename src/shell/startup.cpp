@@ -6,38 +6,24 @@
 #include <string>
 
 #include "cd/mci_error_report.h"
+#include "cd/program_cd_device.h"
 #include "resources/resource.h"
 #include "shell/main_window.h"
 #include "shell/message_box.h"
 #include "shell/panel_host.h"
+#include "shell/look_and_feel.h"
+#include "shell/program_mode.h"
 #include "shell/program_state.h"
 #include "shell/running_copy.h"
-#include "shell/shell_hooks.h"
 #include "shell/skins.h"
 #include "shell/sound_effects.h"
 #include "shell/splash_window.h"
 #include "shell/texts.h"
-#if __has_include("freedb/internet_binding.h")
-#include "freedb/internet_binding.h"
-#define BW_HAS_INTERNET_BINDING 1
-#endif
 
 namespace {
 
 constexpr int kHighColourIcon = 2;
 constexpr int kPaletteIcon = 1;
-
-void BindInternetLibrary() {
-#ifdef BW_HAS_INTERNET_BINDING
-  bw::freedb::BindInternetLibrary();
-#endif
-}
-
-void UnbindInternetLibrary() {
-#ifdef BW_HAS_INTERNET_BINDING
-  bw::freedb::UnbindInternetLibrary();
-#endif
-}
 
 // A media file named without a folder lies in the current folder.
 void CompleteMediaFolder(CommandLine& commandLine) {
@@ -61,8 +47,10 @@ void HandOverToRunningCopy(HWND running, const CommandLine& commandLine) {
   if (IsIconic(running)) ShowWindow(running, SW_RESTORE);
 }
 
-void ShowMciErrorReport(const std::string& report) {
-  if (Hooks().stopMediaPlayback) Hooks().stopMediaPlayback();
+// Media playback stops before the report is shown, so the report is not shown again and again
+// by the position timer.
+void ShowMciErrorReport(const ProgramParts& parts, const std::string& report) {
+  if (parts.stopMediaPlayback != nullptr) parts.stopMediaPlayback();
   if (HWND panel = CurrentPanel(); panel != nullptr && IsMediaMode(g_settings.main.mode)) {
     KillTimer(panel, 1);
   }
@@ -103,18 +91,18 @@ std::string ProgramFolderOf(const std::string& programPath) {
   return separator == std::string::npos ? std::string() : programPath.substr(0, separator + 1);
 }
 
-int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showCommand) {
+int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showCommand,
+                  const ProgramParts& parts) {
   g_instance = instance;
 
   // 1. Common controls and the private wheel message.
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   g_wheelMessage = RegisterWindowMessageA("MSWHEEL_ROLLMSG");
-  RegisterSubsystems();
-  bw::SetMciErrorReportHandler(ShowMciErrorReport);
+  bw::SetMciErrorReportHandler(
+      [&parts](const std::string& report) { ShowMciErrorReport(parts, report); });
 
-  // 2. The internet library; a failure is reported by the operations that need it.
-  BindInternetLibrary();
+  // 2. The internet library was bound by the program's entry before it came here.
 
   // 3. The command line.
   g_commandLine = ParseCommandLine(commandLineText != nullptr ? commandLineText : "");
@@ -124,7 +112,6 @@ int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showComma
   // 4. One copy at a time.
   if (HWND running = FindRunningCopy()) {
     HandOverToRunningCopy(running, g_commandLine);
-    UnbindInternetLibrary();
     return 0;
   }
 
@@ -148,7 +135,6 @@ int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showComma
     ShowMessage(nullptr, kTextMissingAnimationLibrary);
     DeleteSkins();
     ReleaseSoundEffect();
-    UnbindInternetLibrary();
     return 0;
   }
   g_animationLibrary = animationLibrary.Get();
@@ -172,7 +158,8 @@ int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showComma
 
   // 12. The main window.
   CreateProgramPalette(instance);
-  HWND mainWindow = CreateMainWindow(instance, splash);
+  std::unique_ptr<SkinnedDialog> mainWindowState = CreateMainWindow(splash, parts);
+  HWND mainWindow = mainWindowState != nullptr ? mainWindowState->Window() : nullptr;
   if (mainWindow == nullptr) {
     if (splash != nullptr) CloseSplashWindow(splash);
     return 1;
@@ -186,14 +173,16 @@ int RunBrindlewax(HINSTANCE instance, const char* commandLineText, int showComma
   // 13. The message loop.
   const int exitCode = RunMessageLoop(accelerators);
 
-  // 14. Release what the run held, the animation library last.
+  // 14. Release what the run held, the animation library last (the internet library goes
+  // when the program's entry regains control).
+  mainWindowState.reset();
+  bw::SetMciErrorReportHandler(nullptr);
   for (Animation& animation : g_animations) StopAnimationAndWait(animation);
   DeleteSkins();
   ReleaseSoundEffect();
-  UnbindInternetLibrary();
   g_animateWindow = nullptr;
   user32.Reset();
-  g_cdDevice.reset();
+  bw::ReleaseProgramCdDevice();
   g_programPalette.Reset();
   g_animationLibrary = nullptr;
   animationLibrary.Reset();

@@ -6,7 +6,11 @@
 
 #include <string>
 
-int RunBrindlewax(HINSTANCE instance, const char* commandLine, int showCommand);
+#include "shell/program_parts.h"
+
+// Runs the program with the parts the subsystems lend the shell; answers the exit code.
+int RunBrindlewax(HINSTANCE instance, const char* commandLine, int showCommand,
+                  const ProgramParts& parts);
 
 // The program folder of a program file's full path: up to and including its last "\".
 std::string ProgramFolderOf(const std::string& programPath);

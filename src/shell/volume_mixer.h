@@ -6,7 +6,7 @@
 
 // Runs the selection dialog; a chosen program is stored in VolumeApplicationPath and
 // VolumeApplicationName at once. Answers whether one was chosen.
-bool RunVolumeMixerSelection(HWND owner);
+bool RunVolumeMixerDialog(HWND owner);
 
 // Starts the stored mixer with CreateProcessA; without one, offers the selection.
 void StartVolumeMixer(HWND owner);

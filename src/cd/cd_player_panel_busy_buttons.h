@@ -10,7 +10,6 @@
 #include "base/win32_handles.h"
 
 namespace bw {
-namespace freedb {
 
 inline constexpr int kBusyButtonCount = 8;
 inline constexpr int kBusyButtonFirstId = 3310;
@@ -25,6 +24,8 @@ class BusyButtonsAnimation {
 
   // Starts rotating the buttons of `panel` (a running rotation is stopped first).
   void Start(HWND panel);
+  // A new panel while the rotation runs: the rotation goes on in its buttons.
+  void Retarget(HWND panel) { panel_ = panel; }
   // Ends the rotation, puts every cell back and repaints the buttons once more.
   void Stop();
 
@@ -45,5 +46,4 @@ class BusyButtonsAnimation {
 // The index of the transport button whose cell button `buttonIndex` (0-7) shows now.
 int BusyButtonCellSource(int buttonIndex, int shift);
 
-}  // namespace freedb
 }  // namespace bw

@@ -1,8 +1,7 @@
 // The rotating transport buttons of a running freedb query.
-#include "freedb/busy_buttons_animation.h"
+#include "cd/cd_player_panel_busy_buttons.h"
 
 namespace bw {
-namespace freedb {
 
 int BusyButtonCellSource(int buttonIndex, int shift) {
   return ((buttonIndex - shift) % kBusyButtonCount + kBusyButtonCount) % kBusyButtonCount;
@@ -47,5 +46,4 @@ void BusyButtonsAnimation::RepaintButtons() const {
   }
 }
 
-}  // namespace freedb
 }  // namespace bw

@@ -1,0 +1,25 @@
+// The main program's entry: assembles the program from its subsystems, naming each one's
+// entry, and runs it. This is the only file that knows every subsystem.
+#include <windows.h>
+
+#include "cd/cd_player_panel.h"
+#include "freedb/internet_binding.h"
+#include "freedb/query_controller.h"
+#include "shell/default_panels.h"
+#include "shell/program_parts.h"
+#include "shell/startup.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+  ProgramParts parts;
+  parts.panels[kAudioTab] = CreateFileListPanel;
+  parts.panels[kMidiTab] = CreateFileListPanel;
+  parts.panels[kVideoTab] = CreateFileListPanel;
+  parts.panels[kCdPlayerTab] = CreateCdPlayerPanel;
+  parts.stopFreedbQuery = bw::freedb::AbortQuery;
+
+  // A failure leaves the internet library unbound; the operations that need it say so.
+  bw::freedb::BindInternetLibrary();
+  const int exitCode = RunBrindlewax(instance, commandLine, showCommand, parts);
+  bw::freedb::UnbindInternetLibrary();
+  return exitCode;
+}
