@@ -15,6 +15,31 @@ wine_env_setup() {
     HOME="$BW_WINE_HOME" wineboot -i >/dev/null 2>&1 || true
     HOME="$BW_WINE_HOME" wineserver -w || true
   fi
+  wine_fonts_install
+  # Without a window manager nobody draws the title bars Wine leaves to one: Wine draws them.
+  if ! grep -qs '"Decorated"="N"' "$WINEPREFIX/user.reg"; then
+    HOME="$BW_WINE_HOME" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1 || true
+    HOME="$BW_WINE_HOME" wineserver -w || true
+  fi
+}
+
+# Wine's own fonts (Marlett draws the caption buttons, MS Sans Serif and Tahoma the dialogs) go
+# into the prefix's Fonts folder, which Wine always reads. Debian's Wine names its data folder
+# /usr/lib/wine/../../share/wine, a path its file layer refuses, so it never loads them there
+# and the caption buttons show the letters "0 1 r" in a fallback font.
+wine_fonts_install() {
+  local source="" candidate font fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  for candidate in /usr/share/wine/fonts /usr/local/share/wine/fonts /opt/wine*/share/wine/fonts; do
+    [ -f "$candidate/marlett.ttf" ] && { source=$candidate; break; }
+  done
+  if [ -z "$source" ]; then
+    echo "Wine's fonts (package fonts-wine) are missing: title bars will show letters for their buttons" >&2
+    return 0
+  fi
+  mkdir -p "$fonts"
+  for font in "$source"/*.ttf "$source"/*.fon; do
+    [ -e "$fonts/$(basename "$font")" ] || cp "$font" "$fonts/"
+  done
 }
 
 # Starts Xvfb on a free display with the given colour depth (24 or 8) unless told to reuse one.

@@ -307,14 +307,27 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   if (dir.empty()) return false;
   ScreenPixels pixels = CaptureScreenPixels(window);
   if (pixels.bgrx.empty()) return false;
+  // 24 bits a pixel: the fourth byte of a 32-bit capture is whatever the screen left there
+  // (zero almost everywhere), and viewers take it for alpha and show a blank picture.
+  const size_t stride = (static_cast<size_t>(pixels.width) * 3 + 3) & ~static_cast<size_t>(3);
+  std::vector<unsigned char> rows(stride * pixels.height, 0);
+  for (int y = 0; y < pixels.height; ++y) {
+    const unsigned char* from = pixels.bgrx.data() + static_cast<size_t>(y) * pixels.width * 4;
+    unsigned char* to = rows.data() + static_cast<size_t>(y) * stride;
+    for (int x = 0; x < pixels.width; ++x, from += 4, to += 3) {
+      to[0] = from[0];
+      to[1] = from[1];
+      to[2] = from[2];
+    }
+  }
   BITMAPINFOHEADER header = {};
   header.biSize = sizeof header;
   header.biWidth = pixels.width;
   header.biHeight = pixels.height;
   header.biPlanes = 1;
-  header.biBitCount = 32;
+  header.biBitCount = 24;
   header.biCompression = BI_RGB;
-  header.biSizeImage = static_cast<DWORD>(pixels.bgrx.size());
+  header.biSizeImage = static_cast<DWORD>(rows.size());
   BITMAPFILEHEADER file = {};
   file.bfType = 0x4D42;
   file.bfOffBits = sizeof file + sizeof header;
@@ -322,8 +335,7 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   std::ofstream out(ToWindowsPath(dir) + name + ".bmp", std::ios::binary);
   out.write(reinterpret_cast<const char*>(&file), sizeof file);
   out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(reinterpret_cast<const char*>(pixels.bgrx.data()),
-            static_cast<std::streamsize>(pixels.bgrx.size()));
+  out.write(reinterpret_cast<const char*>(rows.data()), static_cast<std::streamsize>(rows.size()));
   return static_cast<bool>(out);
 }
 

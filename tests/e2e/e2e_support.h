@@ -92,7 +92,8 @@ struct ScreenPixels {
 };
 ScreenPixels CaptureScreenPixels(HWND window);
 
-// Saves the window (or the whole screen when window is null) as BW_E2E_SCREENSHOTS/name.bmp.
+// Saves the window (or the whole screen when window is null) as BW_E2E_SCREENSHOTS/name.bmp,
+// an opaque 24-bit bitmap.
 bool SaveScreenshot(HWND window, const std::string& name);
 
 }  // namespace e2e
