@@ -104,7 +104,8 @@ ConversationActions SmtpDialogue::Fail(const char* status) {
   // The error stays shown; QUIT lets the server close the connection at once.
   errorShown_ = true;
   step_ = Step::kClosing;
-  unsent_.clear();
+  // Bytes already handed to the socket go; the rest of a refused message does not.
+  unsent_.resize(handedOut_);
   ConversationActions actions{Action::ShowStatus(status)};
   ConversationActions quit = Queue(kSmtpQuitLine);
   actions.insert(actions.end(), quit.begin(), quit.end());
@@ -112,29 +113,34 @@ ConversationActions SmtpDialogue::Fail(const char* status) {
 }
 
 ConversationActions SmtpDialogue::Queue(const std::string& bytes) {
-  // While earlier bytes wait for the socket, the new ones go behind them.
-  const bool idle = unsent_.empty();
+  // While a send is under way the new bytes wait behind it.
   unsent_ += bytes;
-  if (!idle) return {};
+  if (handedOut_ > 0 || unsent_.empty()) return {};
+  handedOut_ = unsent_.size();
   return {Action::Send(unsent_)};
 }
 
 ConversationActions SmtpDialogue::OnSent(std::size_t accepted) {
-  if (!IsRunning() || unsent_.empty()) return {};
-  unsent_.erase(0, std::min(accepted, unsent_.size()));
+  if (!IsRunning() || handedOut_ == 0) return {};
+  accepted = std::min(accepted, handedOut_);
+  unsent_.erase(0, accepted);
+  handedOut_ = 0;
   // A full socket says so with a write notification; a partial send is simply continued.
   if (unsent_.empty() || accepted == 0) return {};
+  handedOut_ = unsent_.size();
   return {Action::Send(unsent_)};
 }
 
 ConversationActions SmtpDialogue::OnWritable() {
-  if (!IsRunning() || unsent_.empty()) return {};
+  if (!IsRunning() || handedOut_ > 0 || unsent_.empty()) return {};
+  handedOut_ = unsent_.size();
   return {Action::Send(unsent_)};
 }
 
 ConversationActions SmtpDialogue::OnSendFailed() {
   if (!IsRunning()) return {};
   unsent_.clear();
+  handedOut_ = 0;
   switch (step_) {
     case Step::kGreeting:
     case Step::kHelo: return End(kTextHeloCommandProblem);
@@ -156,6 +162,7 @@ ConversationActions SmtpDialogue::OnClosed() {
   if (!IsRunning()) return {};
   step_ = Step::kFinished;
   unsent_.clear();
+  handedOut_ = 0;
   ConversationActions actions;
   if (accepted_) {
     actions.push_back(Action::ShowStatus(kTextDiscSent));
@@ -173,6 +180,7 @@ ConversationActions SmtpDialogue::OnCancel() {
   if (!IsRunning()) return {};
   step_ = Step::kFinished;
   unsent_.clear();
+  handedOut_ = 0;
   return {Action::Finish()};
 }
 

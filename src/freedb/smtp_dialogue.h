@@ -47,7 +47,8 @@ class SmtpDialogue {
   // One recv's worth of bytes.
   ConversationActions OnReceived(std::string_view chunk);
   // What the socket took of the last Send: 0 when it would block (a write notification
-  // follows when it can take more).
+  // follows when it can take more). Every Send is answered with OnSent (or OnSendFailed)
+  // before the next event; a Send's bytes are always the front of Unsent().
   ConversationActions OnSent(std::size_t accepted);
   // The send failed for another reason than a full socket.
   ConversationActions OnSendFailed();
@@ -77,6 +78,7 @@ class SmtpDialogue {
   SmtpReplyReader reader_;
   Step step_ = Step::kIdle;
   std::string unsent_;
+  std::size_t handedOut_ = 0;  // the front of unsent_ in a Send not yet answered
   bool accepted_ = false;
   bool errorShown_ = false;
 };

@@ -189,6 +189,23 @@ TEST(FreedbSmtp, EarlyRefusalDropsTheRestOfTheMessage) {
   EXPECT_EQ(early.Unsent(), "QUIT\r\n");  // the rest of the message is dropped
 }
 
+TEST(FreedbSmtp, RepliesInOneReadAreAnsweredInTurn) {
+  SmtpDialogue dialogue = At(SmtpDialogue::Step::kGreeting);
+  // The second reply's command waits until the first command is written.
+  EXPECT_EQ(Trace(dialogue.OnReceived("220 hi\r\n250 hello\r\n")),
+            (Steps{"send HELO Brindlewax\r\n", StatusLine(kTextSendingEmailAddress)}));
+  EXPECT_EQ(dialogue.Unsent(), "HELO Brindlewax\r\nMAIL FROM:<jo@example.org>\r\n");
+  EXPECT_EQ(Trace(dialogue.OnSent(17)), Steps{"send MAIL FROM:<jo@example.org>\r\n"});
+
+  // A refusal right behind an accepted reply: what is under way still goes, then QUIT.
+  SmtpDialogue refused = At(SmtpDialogue::Step::kGreeting);
+  EXPECT_EQ(Trace(refused.OnReceived("220 hi\r\n554 go away\r\n")),
+            (Steps{"send HELO Brindlewax\r\n", StatusLine(kTextHeloCommandProblem)}));
+  EXPECT_EQ(Trace(refused.OnSent(17)), Steps{"send QUIT\r\n"});
+  EXPECT_EQ(Trace(refused.OnSent(6)), Steps{});
+  EXPECT_TRUE(refused.Unsent().empty());
+}
+
 TEST(FreedbSmtp, SendFailureEndsWithTheStepsText) {
   SmtpDialogue dialogue = At(SmtpDialogue::Step::kData);
   dialogue.OnReceived("354 go\r\n");
