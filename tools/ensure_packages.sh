@@ -2,8 +2,8 @@
 # Installs what building and testing need on a Debian 12 machine; does nothing when all is there.
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-          nlohmann-json3-dev python3 mingw-w64 wine wine32:i386 xvfb x11-utils imagemagick
-          fonts-wine)
+          nlohmann-json3-dev python3 libcddb-file-perl mingw-w64 wine wine32:i386 xvfb x11-utils
+          imagemagick fonts-wine)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,5 @@
 // The subcommands of brindwax-cli, each in its own file; main picks one by its first word.
-// Each gets the arguments from its own name on: argv[0] is "db" or "discid".
+// Each gets the arguments from its own name on: argv[0] is "db", "discid" or "xmcd".
 #pragma once
 
 // brindwax-cli db ...: the CD catalogue.
@@ -7,3 +7,6 @@ int RunDbCommand(int argc, char** argv);
 
 // brindwax-cli discid OFFSET... LEADOUT: the freedb disc ID of a table of contents.
 int RunDiscIdCommand(int argc, char** argv);
+
+// brindwax-cli xmcd FOLDER INDEX OFFSET... LEADOUT: the record a catalogue entry is submitted as.
+int RunXmcdCommand(int argc, char** argv);

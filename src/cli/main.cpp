@@ -7,7 +7,9 @@
 int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "db") == 0) return RunDbCommand(argc - 1, argv + 1);
   if (argc >= 2 && std::strcmp(argv[1], "discid") == 0) return RunDiscIdCommand(argc - 1, argv + 1);
+  if (argc >= 2 && std::strcmp(argv[1], "xmcd") == 0) return RunXmcdCommand(argc - 1, argv + 1);
   std::cerr << "usage: brindwax-cli db FOLDER ...\n"
-               "       brindwax-cli discid OFFSET... LEADOUT\n";
+               "       brindwax-cli discid OFFSET... LEADOUT\n"
+               "       brindwax-cli xmcd FOLDER INDEX OFFSET... LEADOUT\n";
   return 2;
 }

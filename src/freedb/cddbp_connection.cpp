@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "freedb/freedb_settings.h"
+#include "freedb/freedb_texts.h"
 #include "shell/texts.h"
 
 namespace bw {
@@ -14,8 +15,18 @@ constexpr int kWouldBlock = 10035;  // WSAEWOULDBLOCK: the connect goes on in th
 
 }  // namespace
 
+const ConnectionTexts kCddbpConnectionTexts{kTextInvalidCddbpServer, kTextConnectingCddbp,
+                                            kTextCouldNotConnectCddbp};
+const ConnectionTexts kSmtpConnectionTexts{kTextInvalidSmtpServer, kTextConnectingSmtp,
+                                           kTextCouldNotConnectSmtp};
+
 bool CddbpConnection::Open(HWND notifyWindow, const std::string& host, int port,
                            const StatusSink& status) {
+  return Open(notifyWindow, host, port, status, kCddbpConnectionTexts, kSocketNotifyEvents);
+}
+
+bool CddbpConnection::Open(HWND notifyWindow, const std::string& host, int port,
+                           const StatusSink& status, const ConnectionTexts& texts, long events) {
   Release();
   port_ = port;
   auto fail = [&](const char* text) {
@@ -40,7 +51,7 @@ bool CddbpConnection::Open(HWND notifyWindow, const std::string& host, int port,
   if (address == INADDR_NONE) {
     hostent* entry = call.getHostByName(serverName.c_str());
     if (entry == nullptr || entry->h_addr_list == nullptr || entry->h_addr_list[0] == nullptr) {
-      return fail(kTextInvalidCddbpServer);
+      return fail(texts.invalidServer);
     }
     std::memcpy(&address, entry->h_addr_list[0], sizeof address);
   }
@@ -50,16 +61,16 @@ bool CddbpConnection::Open(HWND notifyWindow, const std::string& host, int port,
   server.sin_port = static_cast<u_short>(((port & 0xFF) << 8) | ((port >> 8) & 0xFF));
   server.sin_addr.s_addr = address;
 
-  if (call.wsaAsyncSelect(socket, notifyWindow, kSocketNotifyMessage, kSocketNotifyEvents) ==
+  if (call.wsaAsyncSelect(socket, notifyWindow, kSocketNotifyMessage, events) ==
       SOCKET_ERROR) {
     return fail(kTextAsyncSelectFailed);
   }
 
-  status(kTextConnectingCddbp);
+  status(texts.connecting);
   if (call.connect(socket, reinterpret_cast<const sockaddr*>(&server), sizeof server) ==
           SOCKET_ERROR &&
       call.wsaGetLastError() != kWouldBlock) {
-    return fail(kTextCouldNotConnectCddbp);
+    return fail(texts.couldNotConnect);
   }
   return true;
 }
@@ -68,6 +79,15 @@ bool CddbpConnection::Send(std::string_view line) {
   if (!IsOpen()) return false;
   return binding_.Call().send(binding_.Socket(), line.data(), static_cast<int>(line.size()), 0) ==
          static_cast<int>(line.size());
+}
+
+int CddbpConnection::SendSome(std::string_view bytes) {
+  if (!IsOpen()) return -1;
+  if (bytes.empty()) return 0;
+  const WinsockBinding::Functions& call = binding_.Call();
+  const int sent = call.send(binding_.Socket(), bytes.data(), static_cast<int>(bytes.size()), 0);
+  if (sent != SOCKET_ERROR) return sent;
+  return call.wsaGetLastError() == kWouldBlock ? 0 : -1;
 }
 
 std::string CddbpConnection::Receive(std::size_t limit) {

@@ -1,6 +1,7 @@
-// One CDDBP connection: the connection sequence with its status texts, and the sends and
-// receives of a conversation (the dialogue decides when to fall back to 8880). The socket is
-// non-blocking and reports to a window with message 1025 (read, connect, close), so the whole
+// One CDDBP (or SMTP) connection: the connection sequence with its status texts, and the sends
+// and receives of a conversation (the dialogue decides when to fall back to 8880). The socket
+// is non-blocking and reports to a window with message 1025 (read, connect, close, and write
+// for a conversation that sends more than the socket takes at once), so the whole
 // conversation runs on the window's thread, one step per notification.
 #pragma once
 
@@ -20,6 +21,17 @@ namespace freedb {
 // WM_USER + 1: wParam is the socket, LOWORD(lParam) the event, HIWORD(lParam) the error.
 inline constexpr UINT kSocketNotifyMessage = WM_USER + 1;
 inline constexpr long kSocketNotifyEvents = FD_READ | FD_CONNECT | FD_CLOSE;  // 49
+// The e-mail submission also hears when a full socket can take more.
+inline constexpr long kSmtpNotifyEvents = kSocketNotifyEvents | FD_WRITE;  // 51
+
+// The status texts that differ between the two kinds of server.
+struct ConnectionTexts {
+  const char* invalidServer;    // the name resolves to no address
+  const char* connecting;
+  const char* couldNotConnect;  // connect failed at once
+};
+extern const ConnectionTexts kCddbpConnectionTexts;
+extern const ConnectionTexts kSmtpConnectionTexts;
 
 // Shows one status text in the caller's status control.
 using StatusSink = std::function<void(const char* text)>;
@@ -35,9 +47,16 @@ class CddbpConnection {
   // connect. True while the connect is pending; on failure the status shows why and Winsock
   // is released again.
   bool Open(HWND notifyWindow, const std::string& host, int port, const StatusSink& status);
+  // The same with the texts and notifications of another kind of server (SMTP).
+  bool Open(HWND notifyWindow, const std::string& host, int port, const StatusSink& status,
+            const ConnectionTexts& texts, long events);
 
   // The whole line with a single send.
   bool Send(std::string_view line);
+
+  // One send of as much of `bytes` as the socket takes: the count taken, 0 when the socket is
+  // full (a write notification follows), -1 when the send failed.
+  int SendSome(std::string_view bytes);
 
   // One recv of at most `limit` bytes. Empty when the server sent nothing (closed or error).
   std::string Receive(std::size_t limit);

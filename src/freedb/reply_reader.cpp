@@ -6,10 +6,25 @@
 namespace bw {
 namespace freedb {
 
-bool ChunkEndsList(std::string_view lastChunk) {
-  const std::size_t size = lastChunk.size();
-  if (size < 3 || lastChunk.substr(size - 3) != ".\r\n") return false;
-  return size == 3 || (size >= 5 && lastChunk.substr(size - 5, 2) == "\r\n");
+namespace {
+
+constexpr std::string_view kTerminatorLine = "\r\n.\r\n";
+
+}  // namespace
+
+bool ReplyEndsList(std::string_view replySoFar) {
+  if (replySoFar == kTerminatorLine.substr(2)) return true;
+  return replySoFar.size() >= kTerminatorLine.size() &&
+         replySoFar.substr(replySoFar.size() - kTerminatorLine.size()) == kTerminatorLine;
+}
+
+bool FetchedTextEndsList(std::string_view text) {
+  if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+  if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+  const std::size_t lineStart = text.rfind('\n');
+  const std::string_view last =
+      lineStart == std::string_view::npos ? text : text.substr(lineStart + 1);
+  return last == ".";
 }
 
 ReplyReader::ReplyReader(std::size_t capacity) : capacity_(capacity) { reply_.reserve(capacity); }
@@ -19,6 +34,8 @@ void ReplyReader::Reset(Shape shape) {
   listCode_.clear();
   chunked_ = shape == Shape::kList;
   reply_.clear();
+  tail_.clear();
+  received_ = 0;
   complete_ = false;
 }
 
@@ -42,6 +59,10 @@ bool ReplyReader::Add(std::string_view chunk) {
   const std::size_t room = capacity_ - reply_.size();
   const std::string_view kept = chunk.substr(0, std::min(room, chunk.size()));
   reply_.append(kept);
+  received_ += chunk.size();
+  // Keep the stream's last five bytes: enough for the terminator, whatever was dropped.
+  tail_.append(chunk.substr(chunk.size() - std::min(chunk.size(), kTerminatorLine.size())));
+  if (tail_.size() > kTerminatorLine.size()) tail_.erase(0, tail_.size() - kTerminatorLine.size());
 
   if (shape_ != Shape::kList) {
     // Only the new bytes can hold the first line feed: a line trickling in byte by byte
@@ -59,7 +80,8 @@ bool ReplyReader::Add(std::string_view chunk) {
     shape_ = Shape::kList;
     chunked_ = true;
   }
-  complete_ = ChunkEndsList(chunk);
+  // The tail holds the whole stream while it is shorter than five bytes.
+  complete_ = ReplyEndsList(tail_);
   return complete_;
 }
 

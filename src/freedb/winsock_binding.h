@@ -1,10 +1,11 @@
-// Winsock 1.1 as the program uses it: "Wsock32.dll" loaded at run time for one conversation,
-// its eleven entry points, and the conversation's socket. Releasing closes the socket, ends
-// the Winsock session and frees the library; the destructor does it too.
+// Winsock 1.1 as the program uses it: "Wsock32.dll" loaded at run time while a conversation
+// runs, its eleven entry points, and each conversation's own socket.
 //
-// Every conversation holds its own binding. Windows counts both the library loads and the
-// WSAStartup sessions, so a query on the CD panel and a fetch in a freedb dialog can run side
-// by side without one's release pulling the library from under the other.
+// The library and its Winsock session are one for the whole program and counted: the first
+// conversation to bind loads the library (and the first to start Winsock calls WSAStartup),
+// and only the last one to let go calls WSACleanup and frees the library. So a query on the
+// CD panel and a fetch in a freedb dialog can run side by side, and either may end first.
+// Bindings are made and released on the window thread only.
 #pragma once
 
 #include <winsock2.h>
@@ -52,26 +53,35 @@ class WinsockBinding {
   WinsockBinding(const WinsockBinding&) = delete;
   WinsockBinding& operator=(const WinsockBinding&) = delete;
 
-  // Loads the library and all eleven entry points; a binding still held is released first.
-  // False (and nothing held) when the library or any entry point is missing.
+  // Joins the program's binding of the library, loading it and all eleven entry points for
+  // the first user; a binding still held is released first. False (and nothing held) when
+  // the library or any entry point is missing.
   bool Load(const char* libraryName = kWinsockLibraryName);
-  bool IsLoaded() const { return library_.IsValid(); }
-  const Functions& Call() const { return functions_; }
+  bool IsLoaded() const { return shared_ != nullptr; }
+  // The entry points; all null while nothing is loaded.
+  const Functions& Call() const;
 
-  // WSAStartup asking for 1.1. The result code, and in *granted the version granted.
+  // Joins the Winsock session: the first user calls WSAStartup asking for 1.1, later ones
+  // share its result. The result code, and in *granted the version granted.
   int Startup(WORD* granted);
 
-  // The socket of the conversation; INVALID_SOCKET (-1) when there is none.
+  // The socket of this conversation; INVALID_SOCKET (-1) when there is none.
   SOCKET Socket() const { return socket_; }
   void TakeSocket(SOCKET socket);
 
-  // Closes the socket (if any), ends the session (if one was started), frees the library.
+  // Closes this conversation's socket and leaves the session and the library; the last
+  // user's release ends the session and frees the library. A second release does nothing.
   void Release();
 
+  // How many bindings hold `libraryName`, and how many of them joined its session.
+  static int UsersOf(const char* libraryName = kWinsockLibraryName);
+  static int SessionUsersOf(const char* libraryName = kWinsockLibraryName);
+
+  struct Shared;  // one per library name, while held
+
  private:
-  UniqueModule library_;
-  Functions functions_;
-  bool started_ = false;
+  Shared* shared_ = nullptr;
+  bool inSession_ = false;
   SOCKET socket_ = INVALID_SOCKET;
 };
 

@@ -3,3 +3,5 @@
 
 extern const char* const kProgramName;
 extern const char* const kProgramVersion;
+// The maker's web address, named after the program in every disc it submits to Freedb.
+extern const char* const kMakerWebAddress;

@@ -1,5 +1,5 @@
 // Gathering CDDBP replies from recv chunks: lines, lists and their terminator test, every
-// split point of real replies, and the reply buffer's limit.
+// split point of real replies (the terminator itself split included), and the buffer's limit.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,24 +19,39 @@ std::string LineStartingWith(const std::string& text, const std::string& prefix)
   return text.substr(from, text.find('\n', from) + 1 - from);
 }
 
-TEST(FreedbListTerminator, OnlyTheLastChunkIsLookedAt) {
+TEST(FreedbListTerminator, TheReplySoFarMustEndWithALineHoldingADot) {
   const struct {
-    const char* chunk;
+    const char* reply;
     bool ends;
   } cases[] = {
-      {".\r\n", true},      // the terminating line alone
-      {"\r\n.\r\n", true},  // after the previous line's end
-      {"misc x y\r\n.\r\n", true},
-      {"\n.\r\n", false},  // CR of the previous line was in the chunk before
-      {"a.\r\n", false},   // a line that merely ends in a dot
-      {"Goodbye.\r\n", false},
-      {".\r", false},
-      {"\n", false},
-      {"\r\n.\n", false},
+      {".\r\n", true},  // the terminating line alone
+      {"210 ok\r\n.\r\n", true},
+      {"210 ok\r\nmisc x y\r\n.\r\n", true},
+      {"210 ok\n.\r\n", false},  // the line before did not end in CR LF
+      {"210 ok\r\na.\r\n", false},  // a line that merely ends in a dot
+      {"230 Goodbye.\r\n", false},
+      {"210 ok\r\n..\r\n", false},
+      {"210 ok\r\n.\r", false},
+      {"210 ok\r\n.\n", false},
+      {"210 ok\r\n.\r\nmore", false},
       {"", false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(ChunkEndsList(c.chunk), c.ends) << '"' << c.chunk << '"';
+    EXPECT_EQ(ReplyEndsList(c.reply), c.ends) << '"' << c.reply << '"';
+  }
+}
+
+TEST(FreedbListTerminator, FetchedListsMayEndInLfAlone) {
+  const struct {
+    const char* text;
+    bool ends;
+  } cases[] = {
+      {"210 ok\r\nx\r\n.\r\n", true}, {"210 ok\nx\n.\n", true}, {"210 ok\nx\n.", true},
+      {".", true},                        {"210 ok\nx\n", false},    {"210 ok\nx.\n", false},
+      {"210 ok\nx\n..\n", false},        {"", false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FetchedTextEndsList(c.text), c.ends) << '"' << c.text << '"';
   }
 }
 
@@ -53,8 +68,8 @@ TEST(FreedbReplyReader, LineIsCompleteAtItsLineFeedWhateverTheChunks) {
   }
 }
 
-// A list completes exactly when its last chunk passes the terminator test: at every split
-// point of a real reply into two chunks.
+// A list completes exactly when its last byte arrives: at every split point of a real reply
+// into two chunks, and when it trickles in a byte at a time.
 void ExpectEverySplitOfList(const std::string& reply, bool lineOrList) {
   for (std::size_t split = 1; split < reply.size(); ++split) {
     ReplyReader reader(kQueryReplyCapacity);
@@ -66,9 +81,16 @@ void ExpectEverySplitOfList(const std::string& reply, bool lineOrList) {
     const std::string first = reply.substr(0, split);
     const std::string last = reply.substr(split);
     EXPECT_FALSE(reader.Add(first)) << split;
-    EXPECT_EQ(reader.Add(last), ChunkEndsList(last)) << split;
+    EXPECT_TRUE(reader.Add(last)) << split;
     EXPECT_EQ(reader.Reply(), reply);
   }
+  ReplyReader trickle(kQueryReplyCapacity);
+  trickle.ExpectList();
+  for (std::size_t i = 0; i + 1 < reply.size(); ++i) {
+    ASSERT_FALSE(trickle.Add(reply.substr(i, 1))) << i;
+  }
+  EXPECT_TRUE(trickle.Add(reply.substr(reply.size() - 1)));
+  EXPECT_EQ(trickle.Reply(), reply);
 }
 
 TEST(FreedbReplyReader, InexactMatchListAtEverySplitPoint) {
@@ -88,7 +110,7 @@ TEST(FreedbReplyReader, ReadReplyAtEverySplitPoint) {
   ExpectEverySplitOfList(reply, true);
 }
 
-TEST(FreedbReplyReader, TerminatorAloneCompletesButSplitTerminatorWaits) {
+TEST(FreedbReplyReader, TerminatorAloneOrSplitCompletes) {
   const std::string body = "211 Found inexact matches\r\nmisc d50dd30f Various / Ska Island\r\n";
   ReplyReader alone(kQueryReplyCapacity);
   alone.ExpectLineOrList("211");
@@ -99,8 +121,19 @@ TEST(FreedbReplyReader, TerminatorAloneCompletesButSplitTerminatorWaits) {
   split.ExpectLineOrList("211");
   EXPECT_FALSE(split.Add(body));
   EXPECT_FALSE(split.Add("."));
-  EXPECT_FALSE(split.Add("\r\n"));
-  EXPECT_FALSE(split.IsComplete());
+  EXPECT_TRUE(split.Add("\r\n"));
+
+  // The line end before the dot in one read, the dot line in the next.
+  ReplyReader across(kQueryReplyCapacity);
+  across.ExpectLineOrList("211");
+  EXPECT_FALSE(across.Add(body.substr(0, body.size() - 1)));
+  EXPECT_FALSE(across.Add("\n."));
+  EXPECT_TRUE(across.Add("\r\n"));
+
+  // A dot line inside the body is no terminator when more follows it in the same read.
+  ReplyReader inside(kQueryReplyCapacity);
+  inside.ExpectList();
+  EXPECT_FALSE(inside.Add("210 ok\r\n.\r\nstray"));
 }
 
 TEST(FreedbReplyReader, ListCodeDecidesBetweenLineAndList) {
@@ -136,8 +169,17 @@ TEST(FreedbReplyReader, ListLongerThanTheBufferIsCutAndStillEnds) {
   const std::string chunk(kListChunkSize, 'x');
   for (int i = 0; i < 60; ++i) EXPECT_FALSE(reader.Add(chunk));
   EXPECT_EQ(reader.Reply().size(), kQueryReplyCapacity);
-  EXPECT_TRUE(reader.Add("\r\n.\r\n"));
+  EXPECT_TRUE(reader.Truncated());
+  // Past the buffer the terminator is still seen, even split over reads.
+  EXPECT_FALSE(reader.Add("\r"));
+  EXPECT_FALSE(reader.Add("\n."));
+  EXPECT_TRUE(reader.Add("\r\n"));
   EXPECT_EQ(reader.Reply().size(), kQueryReplyCapacity);
+
+  ReplyReader fits(kQueryReplyCapacity);
+  fits.ExpectList();
+  EXPECT_TRUE(fits.Add("210 ok\r\n.\r\n"));
+  EXPECT_FALSE(fits.Truncated());
 }
 
 TEST(FreedbReplyReader, LineFillingTheBufferIsCompleteAsItStands) {
