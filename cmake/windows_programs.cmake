@@ -22,6 +22,23 @@ else()
 endif()
 add_custom_target(bw_art DEPENDS ${BW_ART_DIR}/art.stamp)
 
+# The help file and the read-me are generated from docs/help and docs/Readme.txt beside the
+# programs; the help file's control contexts come from the resource header.
+set(BW_HELP_FILE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/brindhlp.hlp)
+set(BW_README_FILE ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Readme.txt)
+file(GLOB BW_HELP_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/help/*.py)
+file(GLOB BW_HELP_TEXTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/help/*.txt)
+add_custom_command(
+  OUTPUT ${BW_HELP_FILE} ${BW_README_FILE}
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/help/generate.py
+          --source ${CMAKE_SOURCE_DIR}/docs/help --resource ${CMAKE_SOURCE_DIR}/src/resources/resource.h
+          --out ${BW_HELP_FILE} --readme ${CMAKE_SOURCE_DIR}/docs/Readme.txt --readme-out ${BW_README_FILE}
+  DEPENDS ${BW_HELP_SCRIPTS} ${BW_HELP_TEXTS} ${CMAKE_SOURCE_DIR}/src/resources/resource.h
+          ${CMAKE_SOURCE_DIR}/docs/Readme.txt
+  COMMENT "Generating the help file and the read-me"
+  VERBATIM)
+add_custom_target(bw_help ALL DEPENDS ${BW_HELP_FILE} ${BW_README_FILE})
+
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${BW_ART_DIR} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/src/resources")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/waxanim/sources.cmake)
@@ -32,7 +49,7 @@ if(BW_APP_SOURCES)
   add_executable(BRINDWAX WIN32 ${BW_APP_SOURCES} ${CMAKE_SOURCE_DIR}/src/resources/brindwax.rc)
   set_target_properties(BRINDWAX PROPERTIES OUTPUT_NAME BRINDWAX SUFFIX .exe)
   target_link_libraries(BRINDWAX PRIVATE brindwax_core ${BW_WIN32_LIBS})
-  add_dependencies(BRINDWAX bw_art)
+  add_dependencies(BRINDWAX bw_art bw_help)
   # The resource script depends on generated files; rebuild it when they change.
   set_source_files_properties(${CMAKE_SOURCE_DIR}/src/resources/brindwax.rc PROPERTIES
     OBJECT_DEPENDS ${BW_ART_DIR}/art.stamp)

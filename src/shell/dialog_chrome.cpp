@@ -2,6 +2,7 @@
 #include "shell/dialog_chrome.h"
 
 #include "shell/button_painter.h"
+#include "shell/context_help.h"
 #include "shell/look_and_feel.h"
 #include "shell/toggle_table.h"
 
@@ -33,17 +34,14 @@ bool DialogChrome::OnDrawItem(const DRAWITEMSTRUCT& item) const {
 }
 
 void DialogChrome::OnHelp(HWND dialog, const HELPINFO& info) {
-  if (helpIds_ != nullptr && info.iContextType == HELPINFO_WINDOW && !g_helpFilePath.empty()) {
-    WinHelpA(static_cast<HWND>(info.hItemHandle), g_helpFilePath.c_str(), HELP_WM_HELP,
-             reinterpret_cast<ULONG_PTR>(helpIds_));
+  if (info.iContextType == HELPINFO_WINDOW) {
+    ShowControlHelp(static_cast<HWND>(info.hItemHandle), g_helpFilePath.c_str(), HELP_WM_HELP, helpIds_);
   }
   hover_.Clear(dialog);
 }
 
 void DialogChrome::OnContextMenu(HWND dialog, HWND control) {
-  if (helpIds_ != nullptr && !g_helpFilePath.empty()) {
-    WinHelpA(control, g_helpFilePath.c_str(), HELP_CONTEXTMENU, reinterpret_cast<ULONG_PTR>(helpIds_));
-  }
+  ShowControlHelp(control, g_helpFilePath.c_str(), HELP_CONTEXTMENU, helpIds_);
   hover_.Clear(dialog);
 }
 

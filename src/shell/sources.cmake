@@ -13,6 +13,7 @@ list(APPEND BW_CORE_WIN32_SOURCES
 )
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/button_painter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/context_help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_chrome.cpp
   ${CMAKE_CURRENT_LIST_DIR}/look_and_feel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hover.cpp

@@ -1,0 +1,195 @@
+// The help file in the system's help viewer: it opens on its contents topic, the help contexts
+// that the program's tables name open their topics, and F1 on a control of the running program
+// shows that control's help.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "shell_e2e_support.h"
+
+namespace {
+
+constexpr char kHelpWindowClass[] = "MS_WINHELP";
+constexpr char kHelpCaption[] = "Brindlewax Help";
+constexpr DWORD kContextBase = 10000;
+constexpr UINT kKeyF1Message = 0x004D;  // what the keyboard turns F1 into (WM_KEYF1)
+
+struct FindHelp {
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindHelpWindowProc(HWND window, LPARAM data) {
+  char className[64] = {};
+  char caption[128] = {};
+  GetClassNameA(window, className, sizeof className);
+  GetWindowTextA(window, caption, sizeof caption);
+  if (IsWindowVisible(window) && std::string(className) == kHelpWindowClass &&
+      std::string(caption) == kHelpCaption) {
+    reinterpret_cast<FindHelp*>(data)->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The viewer's visible main window showing this help file.
+HWND HelpWindow() {
+  FindHelp find;
+  EnumWindows(FindHelpWindowProc, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+BOOL CALLBACK FindTextChildProc(HWND window, LPARAM data) {
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className).rfind("RichEdit", 0) == 0) {
+    *reinterpret_cast<HWND*>(data) = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The whole text of the topic the viewer shows.
+std::string HelpText(HWND helpWindow) {
+  HWND text = nullptr;
+  if (helpWindow != nullptr) EnumChildWindows(helpWindow, FindTextChildProc, reinterpret_cast<LPARAM>(&text));
+  if (text == nullptr) return std::string();
+  std::vector<char> buffer(65536);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(text, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
+                      SMTO_ABORTIFHUNG, 5000, &result);
+  return buffer.data();
+}
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+// The viewer fills its text before it paints it; give it a moment before the picture.
+void SaveHelpScreenshot(HWND window, const char* name) {
+  e2e::Sleep(1000);
+  e2e::SaveScreenshot(window, name);
+}
+
+class HelpViewer : public testing::Test {
+ protected:
+  void SetUp() override {
+    helpFile = folder.File("brindhlp.hlp");
+    ASSERT_TRUE(CopyFileA((e2e::BuiltProgramDir() + "brindhlp.hlp").c_str(), helpFile.c_str(), FALSE))
+        << "the build did not make brindhlp.hlp";
+  }
+
+  void TearDown() override {
+    WinHelpA(nullptr, helpFile.c_str(), HELP_QUIT, 0);
+    EXPECT_TRUE(e2e::WaitUntil([] { return HelpWindow() == nullptr; }, 10000));
+  }
+
+  // Waits until the viewer shows a topic whose text begins with the title; answers the text.
+  std::string WaitForTopic(const std::string& title, HWND* window = nullptr) {
+    std::string text;
+    e2e::WaitUntil(
+        [&] {
+          HWND help = HelpWindow();
+          text = HelpText(help);
+          if (window != nullptr) *window = help;
+          return StartsWith(text, title);
+        },
+        15000);
+    return text;
+  }
+
+  e2e::ProgramFolder folder;
+  std::string helpFile;
+};
+
+TEST_F(HelpViewer, OpensOnTheContentsTopic) {
+  ASSERT_TRUE(WinHelpA(nullptr, helpFile.c_str(), HELP_CONTENTS, 0));
+  HWND window = nullptr;
+  const std::string text = WaitForTopic("Brindlewax 2.3 Help", &window);
+  ASSERT_TRUE(StartsWith(text, "Brindlewax 2.3 Help")) << text.substr(0, 200);
+  // The contents list the program's parts by their topics' titles.
+  for (const char* title : {"Getting started", "CD Player panel", "Audio panel", "Freedb Setup",
+                            "Compact Disc Database Editor", "Installing Brindlewax"}) {
+    EXPECT_NE(text.find(title), std::string::npos) << title;
+  }
+  SaveHelpScreenshot(window, "help_contents");
+}
+
+struct ContextCase {
+  DWORD context;
+  const char* title;     // the topic's first line
+  const char* contains;  // a piece of its text
+  const char* screenshot;
+};
+
+TEST_F(HelpViewer, HelpContextsOpenTheirTopics) {
+  const ContextCase cases[] = {
+      // A dialog's own context opens the dialog's topic.
+      {kContextBase + IDD_CD_PANEL, "CD Player panel", "Track buttons", "help_cd_player_panel"},
+      {kContextBase + IDD_DISC_INFO, "Add / Edit Compact Disc Information", "Submit New Entry", nullptr},
+      // A control with a text of its own opens its topic, which names its dialog.
+      {kContextBase + IDC_CD_PLAY, "Play\r", "Part of CD Player panel", "help_cd_play"},
+      {kContextBase + IDC_DISC_INFO_SUBMIT, "Submit New Entry", "valid category", nullptr},
+      {kContextBase + IDC_MAIN_EXIT, "Exit", "saves your settings", nullptr},
+      // The MIDI panel's controls are the Audio panel's plus 100.
+      {kContextBase + IDC_MEDIA_LOCATION + IDC_MEDIA_ID_STEP, "Location", "MIDI panel", nullptr},
+      // Track button 7 lies inside the range of the track buttons' common text.
+      {kContextBase + IDC_CD_TRACK_FIRST + 6, "Track buttons", "Play the track", nullptr},
+      // An id of the Add/Edit dialog without a text of its own opens the dialog's topic.
+      {kContextBase + IDD_DISC_INFO + 99, "Add / Edit Compact Disc Information", "Year Released", nullptr},
+  };
+  for (const ContextCase& c : cases) {
+    SCOPED_TRACE(c.context);
+    ASSERT_TRUE(WinHelpA(nullptr, helpFile.c_str(), HELP_CONTEXT, c.context));
+    HWND window = nullptr;
+    const std::string text = WaitForTopic(c.title, &window);
+    EXPECT_TRUE(StartsWith(text, c.title)) << text.substr(0, 200);
+    EXPECT_NE(text.find(c.contains), std::string::npos) << text.substr(0, 400);
+    if (c.screenshot != nullptr) SaveHelpScreenshot(window, c.screenshot);
+  }
+}
+
+// F1 on a control of the running program: the program asks the viewer for the control's
+// context (Wine's viewer takes only plain contexts, so the program falls back to them).
+class ProgramHelp : public HelpViewer {
+ protected:
+  void SetUp() override {
+    HelpViewer::SetUp();
+    folder.WriteIni("MAIN", "SoundControls", "Off");
+    folder.WriteIni("MAIN", "BrindlewaxMode", "cdplayer");
+    ASSERT_TRUE(program.Start(folder));
+    main = program.WaitForMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(shelle2e::WaitForPanel(main, shelle2e::kCdPlayerTab));
+  }
+
+  void TearDown() override {
+    HelpViewer::TearDown();
+    if (program.IsRunning()) EXPECT_EQ(shelle2e::ExitProgram(program, main), 0);
+  }
+
+  void PressF1On(int controlId) {
+    HWND control = e2e::FindControl(main, controlId);
+    ASSERT_NE(control, nullptr);
+    PostMessageA(control, kKeyF1Message, 0, 0);
+  }
+
+  e2e::RunningProgram program;
+  HWND main = nullptr;
+};
+
+TEST_F(ProgramHelp, F1OnAMainWindowButtonShowsItsHelp) {
+  PressF1On(IDC_MAIN_SETUP);
+  HWND window = nullptr;
+  const std::string text = WaitForTopic("Setup", &window);
+  EXPECT_TRUE(StartsWith(text, "Setup")) << text.substr(0, 200);
+  EXPECT_NE(text.find("Part of Main window"), std::string::npos) << text.substr(0, 400);
+  SaveHelpScreenshot(nullptr, "help_f1_main_window");
+}
+
+TEST_F(ProgramHelp, F1OnACdPanelButtonShowsItsHelp) {
+  PressF1On(IDC_CD_GARNISH);
+  const std::string text = WaitForTopic("Garnish");
+  EXPECT_TRUE(StartsWith(text, "Garnish")) << text.substr(0, 200);
+  EXPECT_NE(text.find("Part of CD Player panel"), std::string::npos) << text.substr(0, 400);
+}
+
+}  // namespace
