@@ -3,6 +3,8 @@
 // shows that control's help.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -111,6 +113,114 @@ TEST_F(HelpViewer, OpensOnTheContentsTopic) {
     EXPECT_NE(text.find(title), std::string::npos) << title;
   }
   SaveHelpScreenshot(window, "help_contents");
+}
+
+struct FindOwned {
+  DWORD processId;
+  const char* className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOwnedProc(HWND window, LPARAM data) {
+  auto* find = reinterpret_cast<FindOwned*>(data);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (pid == find->processId && IsWindowVisible(window) && std::string(className) == find->className) {
+    find->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A visible top-level window of that class in the process of the given window.
+HWND WindowOfSameProcess(HWND window, const char* className) {
+  FindOwned find{0, className};
+  GetWindowThreadProcessId(window, &find.processId);
+  EnumWindows(FindOwnedProc, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+BOOL CALLBACK FindChildOfClassProc(HWND window, LPARAM data) {
+  auto* find = reinterpret_cast<FindOwned*>(data);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::string(className) == find->className) {
+    find->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND ChildOfClass(HWND parent, const char* className) {
+  FindOwned find{0, className};
+  EnumChildWindows(parent, FindChildOfClassProc, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+BOOL CALLBACK FindButtonProc(HWND window, LPARAM data) {
+  auto* find = reinterpret_cast<FindOwned*>(data);
+  char text[64] = {};
+  GetWindowTextA(window, text, sizeof text);
+  std::string label;
+  for (const char* c = text; *c != '\0'; ++c) {
+    if (*c != '&') label += *c;
+  }
+  if (label == find->className) {
+    find->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The viewer's button with that label (ampersands left out).
+HWND ViewerButton(HWND helpWindow, const char* label) {
+  FindOwned find{0, label};
+  EnumChildWindows(helpWindow, FindButtonProc, reinterpret_cast<LPARAM>(&find));
+  return find.found;
+}
+
+TEST_F(HelpViewer, IndexListsTheKeywordsAndOpensTheirTopics) {
+  ASSERT_TRUE(WinHelpA(nullptr, helpFile.c_str(), HELP_CONTENTS, 0));
+  HWND help = nullptr;
+  ASSERT_TRUE(StartsWith(WaitForTopic("Brindlewax 2.3 Help", &help), "Brindlewax 2.3 Help"));
+  HWND indexButton = ViewerButton(help, "Index");
+  ASSERT_NE(indexButton, nullptr);
+  PostMessageA(indexButton, BM_CLICK, 0, 0);
+  HWND sheet = nullptr;
+  HWND list = nullptr;
+  ASSERT_TRUE(e2e::WaitUntil(
+      [&] {
+        sheet = WindowOfSameProcess(help, "#32770");
+        list = sheet != nullptr ? ChildOfClass(sheet, "ListBox") : nullptr;
+        return list != nullptr && SendMessageA(list, LB_GETCOUNT, 0, 0) > 0;
+      },
+      10000));
+  // Every dialog's title is in the index, in alphabetical order.
+  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  EXPECT_GT(count, 100);
+  std::vector<std::string> keywords;
+  for (LRESULT i = 0; i < count; ++i) {
+    // The viewer's list holds wide strings; read them as such.
+    wchar_t text[256] = {};
+    if (SendMessageW(list, LB_GETTEXTLEN, i, 0) < 255) {
+      SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    }
+    char narrow[512] = {};
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow, nullptr, nullptr);
+    keywords.push_back(narrow);
+  }
+  const auto at = std::find(keywords.begin(), keywords.end(), "Freedb Setup");
+  ASSERT_NE(at, keywords.end());
+  for (size_t i = 1; i < keywords.size(); ++i) {
+    EXPECT_LE(_stricmp(keywords[i - 1].c_str(), keywords[i].c_str()), 0) << keywords[i];
+  }
+  SendMessageA(list, LB_SETCURSEL, at - keywords.begin(), 0);
+  SaveHelpScreenshot(nullptr, "help_index");
+  PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+  const std::string text = WaitForTopic("Freedb Setup");
+  EXPECT_TRUE(StartsWith(text, "Freedb Setup")) << text.substr(0, 200);
 }
 
 struct ContextCase {

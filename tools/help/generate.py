@@ -246,8 +246,9 @@ def render(help_):
             paragraphs.append(hw.Paragraph(STYLE_NOTE, runs))
         paragraphs += see_also(help_, entry, links)
         keywords = list(entry.keywords)
-        if entry.kind != "control" and entry.title.lower() not in [k.lower() for k in keywords]:
-            keywords.insert(0, entry.title)
+        if entry.kind != "control":
+            # The title itself is always an index entry, spelt as the title is.
+            keywords = [entry.title] + [k for k in keywords if k.lower() != entry.title.lower()]
         topic = hw.Topic(entry.title, [entry.context], sorted(entry.map_ids), keywords, paragraphs,
                          browse=(entry.kind != "control"))
         entry.topic = topic
