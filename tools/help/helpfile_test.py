@@ -348,8 +348,8 @@ class ShippedHelpFileTest(unittest.TestCase):
                     self.assertIn(value, hashes)
                     self.assertIsNotNone(self.read.page_at(hashes[value]))
 
-    def test_the_programs_tables_name_contexts_of_the_help_file(self):
-        """Every help context written in a program's source opens a topic."""
+    def test_the_controls_of_the_programs_help_tables_have_their_own_topics(self):
+        """F1 on a control that a dialog's help table names shows that control's own topic."""
         found = 0
         for folder, _, files in os.walk(os.path.join(ROOT, "src")):
             for name in files:
@@ -359,14 +359,20 @@ class ShippedHelpFileTest(unittest.TestCase):
                 for context in sorted(_help_contexts(text, self.header)):
                     found += 1
                     with self.subTest(file=name, context=context):
-                        self.assertIsNotNone(self.read.page_for_context(context))
+                        control = self.help.control_of.get(("main", context - 10000))
+                        self.assertIsNotNone(control, "no text of its own")
+                        self.assertEqual(self.read.page_for_context(context).title, control.title)
         self.assertGreater(found, 10)
 
 
 def _help_contexts(text, header):
-    """The contexts of the help tables in a source: IDC_X, 13310, or IDC_X, 10000 + IDC_X,"""
+    """The contexts of the help tables in a source: MakeHelpIds(IDC_A, IDC_B) gives 10000 plus
+    each id; a written-out table IDC_X, 13310, (or 10000 + IDC_X) gives its numbers."""
     import re
     contexts = set()
+    for arguments in re.findall(r"MakeHelpIds\(([^;]*?)\)", text, re.S):
+        for name in re.findall(r"ID[CD]_\w+", arguments):
+            contexts.add(10000 + header[name])
     for number, name in re.findall(r"IDC_\w+,\s*(1[0-5]\d{3})\b(?:\s*\+\s*(ID[CD]_\w+))?", text):
         contexts.add(int(number) + (header[name] if name else 0))
     return contexts
