@@ -65,9 +65,29 @@ std::string HelpText(HWND helpWindow) {
 
 bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
-// The viewer fills its text before it paints it; give it a moment before the picture.
+// Dark pixels on the screen inside the window: text once the viewer has painted it.
+size_t DarkPixels(HWND window) {
+  const e2e::ScreenPixels pixels = e2e::CaptureScreenPixels(window);
+  size_t dark = 0;
+  for (size_t i = 0; i + 2 < pixels.bgrx.size(); i += 4) {
+    if (pixels.bgrx[i] + pixels.bgrx[i + 1] + pixels.bgrx[i + 2] < 200) ++dark;
+  }
+  return dark;
+}
+
+// The viewer fills its text before it paints it; the picture waits until the text on screen
+// holds still.
 void SaveHelpScreenshot(HWND window, const char* name) {
-  e2e::Sleep(1000);
+  size_t last = 0;
+  e2e::WaitUntil(
+      [&] {
+        e2e::Sleep(400);
+        const size_t dark = DarkPixels(window);
+        const bool settled = dark > 2000 && dark == last;
+        last = dark;
+        return settled;
+      },
+      10000);
   e2e::SaveScreenshot(window, name);
 }
 
@@ -273,7 +293,9 @@ class ProgramHelp : public HelpViewer {
 
   void TearDown() override {
     HelpViewer::TearDown();
-    if (program.IsRunning()) EXPECT_EQ(shelle2e::ExitProgram(program, main), 0);
+    if (program.IsRunning()) {
+      EXPECT_EQ(shelle2e::ExitProgram(program, main), 0);
+    }
   }
 
   void PressF1On(int controlId) {
