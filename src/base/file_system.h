@@ -38,6 +38,21 @@ class File {
   virtual Status Sync() = 0;
 };
 
+// A moment in the machine's local time, as a file's dates are shown to the user.
+struct LocalDateTime {
+  int year = 0;
+  int month = 0;  // 1 to 12
+  int day = 0;    // 1 to 31
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+struct FileInfo {
+  std::uint64_t size = 0;
+  LocalDateTime modified;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -45,6 +60,9 @@ class FileSystem {
   // A missing file gives a NotFound status.
   virtual Status Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* file) = 0;
   virtual bool Exists(const std::string& path) = 0;
+  // The size and last-modified time of a file (not a folder); NotFound when there is none.
+  // Opens nothing, so it never creates or locks the file.
+  virtual Status GetFileInfo(const std::string& path, FileInfo* info) = 0;
   // Replaces `to` when it exists.
   virtual Status Rename(const std::string& from, const std::string& to) = 0;
   virtual Status Remove(const std::string& path) = 0;

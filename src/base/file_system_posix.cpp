@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include "base/file_system.h"
@@ -99,6 +100,21 @@ class PosixFileSystem final : public FileSystem {
   bool Exists(const std::string& path) override {
     struct stat info;
     return stat(path.c_str(), &info) == 0;
+  }
+
+  Status GetFileInfo(const std::string& path, FileInfo* info) override {
+    *info = FileInfo();
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0) return ErrnoStatus("cannot look at", path, errno);
+    if (S_ISDIR(status.st_mode)) return Status::InvalidArgument(path + " is a folder");
+    struct tm local;
+    if (localtime_r(&status.st_mtime, &local) == nullptr) {
+      return Status::IoError("cannot convert the modified time of " + path);
+    }
+    info->size = static_cast<std::uint64_t>(status.st_size);
+    info->modified = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
+                      local.tm_hour,        local.tm_min,     local.tm_sec};
+    return Status::Ok();
   }
 
   Status Rename(const std::string& from, const std::string& to) override {

@@ -114,6 +114,26 @@ class Win32FileSystem final : public FileSystem {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
   }
 
+  Status GetFileInfo(const std::string& path, FileInfo* info) override {
+    *info = FileInfo();
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+      return LastErrorStatus("cannot look at", path);
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      return Status::InvalidArgument(path + " is a folder");
+    }
+    FILETIME local;
+    SYSTEMTIME time;
+    if (!FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
+        !FileTimeToSystemTime(&local, &time)) {
+      return LastErrorStatus("cannot convert the modified time of", path);
+    }
+    info->size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    info->modified = {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
+    return Status::Ok();
+  }
+
   Status Rename(const std::string& from, const std::string& to) override {
     if (!MoveFileExA(from.c_str(), to.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

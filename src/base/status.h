@@ -6,7 +6,7 @@
 
 namespace bw {
 
-class Status {
+class [[nodiscard]] Status {
  public:
   enum class Code { kOk, kNotFound, kCorrupt, kIoError, kInvalidArgument };
 

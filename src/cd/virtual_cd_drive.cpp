@@ -184,7 +184,8 @@ uint32_t VirtualCdDrive::QueryPosition(uint32_t* packedPosition) {
 
 uint32_t VirtualCdDrive::QueryMediaPresent(bool* present) {
   if (!open_) return mci::kInvalidDeviceId;
-  Reload();
+  // A failed reload already says what it found through DiscReady().
+  (void)Reload();
   *present = DiscReady();
   return mci::kOk;
 }
@@ -244,7 +245,8 @@ uint32_t VirtualCdDrive::Stop() {
 
 uint32_t VirtualCdDrive::SetDoorOpen(bool open) {
   if (!open_) return mci::kInvalidDeviceId;
-  Reload();
+  // A missing file keeps the last description; a damaged one clears described_.
+  (void)Reload();
   if (!described_) return mci::kHardware;
   if (!disc_.canEject) return mci::kUnsupportedFunction;
   if (disc_.doorOpen == open) return mci::kOk;

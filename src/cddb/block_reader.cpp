@@ -2,9 +2,27 @@
 #include "cddb/block_reader.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 namespace bw {
+
+Status BlockReader::HoldWholeFile(std::size_t limit) {
+  if (fileSize_ > limit) return Status::Ok();
+  const auto size = static_cast<std::size_t>(fileSize_);
+  try {
+    if (buffer_.size() < size) buffer_.resize(size);
+  } catch (const std::bad_alloc&) {
+    return Status::Ok();
+  }
+  everRead_ = false;
+  Status status = ReadExactly(file_, 0, buffer_.data(), size);
+  if (!status.IsOk()) return status;
+  everRead_ = true;
+  windowStart_ = 0;
+  windowSize_ = size;
+  return Status::Ok();
+}
 
 Status BlockReader::View(std::uint64_t offset, std::size_t size, const std::uint8_t** data) {
   if (offset > fileSize_ || size > fileSize_ - offset) {

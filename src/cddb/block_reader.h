@@ -27,6 +27,11 @@ class BlockReader {
     everRead_ = false;
   }
 
+  // Reads the whole file into the buffer when it holds at most `limit` bytes, so that visits
+  // in any order cost no further reads. Ok without reading when the file is larger or the
+  // memory cannot be had; the reader then goes on reading block by block.
+  Status HoldWholeFile(std::size_t limit);
+
   // Makes bytes [offset, offset + size) available at *data until the next call. Bytes past the
   // end of the file are a Corrupt status.
   Status View(std::uint64_t offset, std::size_t size, const std::uint8_t** data);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "cddb/catalogue_generation.h"
 #include "cddb/database_format.h"
 #include "cddb/entry_chain.h"
 
@@ -52,6 +53,7 @@ Status Database::EnsureDatabaseFile() {
   status = file->WriteAt(0, header, kHeaderSize);
   if (status.IsOk()) status = file->Truncate(kHeaderSize);
   if (status.IsOk()) status = file->Sync();
+  NoteCatalogueChanged();
   return status;
 }
 
@@ -168,7 +170,8 @@ Status Database::WithEntryOfDisc(const DiscProfile& disc,
 
 std::string Database::CurrentDiscCaption(const DiscProfile& disc) {
   std::string caption;
-  WithEntryOfDisc(disc, [&caption](const EntryBytes& entry) {
+  // An unknown disc, or one the file cannot tell about, has no caption.
+  (void)WithEntryOfDisc(disc, [&caption](const EntryBytes& entry) {
     std::string artist;
     std::string discName;
     Status status = DecodeText(entry, 0, &artist);
@@ -181,7 +184,8 @@ std::string Database::CurrentDiscCaption(const DiscProfile& disc) {
 
 std::string Database::CurrentDiscTrackTitle(const DiscProfile& disc, int track) {
   std::string title;
-  WithEntryOfDisc(disc, [&title, track](const EntryBytes& entry) {
+  // An unknown disc, or one the file cannot tell about, has no titles.
+  (void)WithEntryOfDisc(disc, [&title, track](const EntryBytes& entry) {
     Status status = DecodeTrackTitle(entry, track, &title);
     if (!status.IsOk()) title.clear();
     return status;

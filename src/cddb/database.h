@@ -91,6 +91,13 @@ class Database {
   // Rewrites the file with a new entry in place of entry `index`; the count stays.
   Status ReplaceEntry(std::uint16_t index, const DiscProfile& profile, const TitleTable& titles,
                       const EntryDetails& details);
+  // Removes the entry that starts at `oldOffset` and adds the new one at the end, in one
+  // rewrite swapped in once: the file becomes exactly what DeleteEntry(oldOffset) followed by
+  // AppendEntry would make, but no moment (nor a failure) leaves it without the disc or with
+  // it twice. `oldOffset` 0 is a plain AppendEntry. The Add/Edit dialog and the freedb reader
+  // store an entry this way.
+  Status ReplaceEntryAtEnd(std::uint32_t oldOffset, const DiscProfile& profile,
+                           const TitleTable& titles, const EntryDetails& details);
   // Writes every entry in the order given (a permutation of all indexes) to a new file and
   // swaps it in. `progress`, when given, hears of each entry as it is written.
   using RebuildProgress = std::function<void(std::uint16_t written, std::uint16_t index)>;

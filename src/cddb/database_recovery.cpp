@@ -4,6 +4,7 @@
 // between the renames (roll forward when brindwax.new is complete, else put the backup back);
 // brindwax.dbk beside brindwax.dat was cut off before its delete; brindwax.new beside
 // brindwax.dat never reached its swap.
+#include "cddb/catalogue_generation.h"
 #include "cddb/database.h"
 #include "cddb/entry_chain.h"
 
@@ -29,19 +30,23 @@ Status Database::RestoreDataFile() {
 
   if (fileSystem_.Exists(fresh) && IsCompleteFile(fresh) &&
       fileSystem_.Rename(fresh, data).IsOk()) {
-    fileSystem_.SyncFolder(folder_);
-    fileSystem_.Remove(backup);
+    NoteCatalogueChanged();
+    // The catalogue is whole again; a backup left by a failure here is tidied next time.
+    (void)fileSystem_.SyncFolder(folder_);
+    (void)fileSystem_.Remove(backup);
     return Status::Ok();
   }
   Status status = fileSystem_.Rename(backup, data);
+  if (status.IsOk()) NoteCatalogueChanged();
   if (!status.IsOk()) {
     // Someone else restored it meanwhile.
     if (fileSystem_.Exists(data)) return Status::Ok();
     return Status::IoError("cannot put the database back from " + backup + ": " +
                            status.message());
   }
-  fileSystem_.SyncFolder(folder_);
-  if (fileSystem_.Exists(fresh)) fileSystem_.Remove(fresh);
+  // The old file is back; a partial brindwax.new left here is discarded by the next use.
+  (void)fileSystem_.SyncFolder(folder_);
+  if (fileSystem_.Exists(fresh)) (void)fileSystem_.Remove(fresh);
   return Status::Ok();
 }
 

@@ -9,7 +9,8 @@ Status DatabaseScanner::Open() {
   Status status = database_.Files().Open(database_.DataFilePath(), OpenMode::kRead, &file_);
   if (status.IsNotFound() && database_.Files().Exists(database_.BackupFilePath())) {
     // An interrupted swap: let the database put its file back, then read that.
-    database_.EnsureDatabaseFile();
+    // Whether that worked shows in the second open.
+    (void)database_.EnsureDatabaseFile();
     status = database_.Files().Open(database_.DataFilePath(), OpenMode::kRead, &file_);
   }
   if (!status.IsOk()) return status;
@@ -32,6 +33,16 @@ Status DatabaseScanner::Next(CdEntry* entry, std::uint32_t* offset, std::uint16_
   if (!status.IsOk()) return status;
   if (offset) *offset = bytes.offset;
   return DecodeEntry(bytes, entry);
+}
+
+Status DatabaseScanner::HoldWholeFile(std::size_t limit) {
+  if (!chain_) return Status::NotFound("the database is not open");
+  return chain_->HoldWholeFile(limit);
+}
+
+Status DatabaseScanner::EntryAt(std::uint32_t offset, EntryBytes* entry) {
+  if (!chain_) return Status::NotFound("the database is not open");
+  return chain_->EntryAt(offset, entry);
 }
 
 }  // namespace bw

@@ -24,6 +24,12 @@ class DatabaseScanner {
   Status NextBytes(EntryBytes* entry, std::uint16_t* index = nullptr);
   Status Next(CdEntry* entry, std::uint32_t* offset = nullptr, std::uint16_t* index = nullptr);
 
+  // For passes that come back to entries out of file order (the sorted export): reads the
+  // whole file at once when it holds at most `limit` bytes, and fetches the entry at an
+  // offset that the pass met before. Both after Open.
+  Status HoldWholeFile(std::size_t limit);
+  Status EntryAt(std::uint32_t offset, EntryBytes* entry);
+
  private:
   Database& database_;
   std::unique_ptr<File> file_;

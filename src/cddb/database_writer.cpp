@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include "base/check.h"
+#include "cddb/catalogue_generation.h"
 #include "cddb/database.h"
 #include "cddb/database_format.h"
 #include "cddb/entry_chain.h"
@@ -16,6 +18,10 @@ namespace bw {
 using namespace dbformat;
 
 namespace {
+
+// The largest catalogue a rebuild reads into memory at once (65,535 entries of usual size
+// take some 50 MB).
+constexpr std::size_t kHeldFileLimit = 128u << 20;
 
 Status RefuseDamage(const Status& status) {
   if (!status.IsCorrupt()) return status;
@@ -70,11 +76,14 @@ Status Database::AppendEntry(const DiscProfile& profile, const TitleTable& title
   std::uint8_t count[2];
   PutU16(count, static_cast<std::uint16_t>(chain.HeaderCount() + 1));
   status = file->WriteAt(kCountOffset, count, sizeof(count));
+  // From here on the count may have changed, whatever the status says.
+  NoteCatalogueChanged();
   if (status.IsOk()) status = file->Sync();
   if (!status.IsOk()) {
     // Reported as failed, so it must not count: a retry would store the disc twice.
     PutU16(count, chain.HeaderCount());
-    if (file->WriteAt(kCountOffset, count, sizeof(count)).IsOk()) file->Sync();
+    // Best effort: the first failure is the one to report.
+    if (file->WriteAt(kCountOffset, count, sizeof(count)).IsOk()) (void)file->Sync();
   }
   return status;
 }
@@ -117,10 +126,42 @@ Status Database::ReplaceEntry(std::uint16_t index, const DiscProfile& profile,
   });
 }
 
+Status Database::ReplaceEntryAtEnd(std::uint32_t oldOffset, const DiscProfile& profile,
+                                   const TitleTable& titles, const EntryDetails& details) {
+  if (oldOffset == 0) return AppendEntry(profile, titles, details);
+  std::vector<std::uint8_t> replacement;
+  Status status = EncodeEntry(profile, titles, details, kFirstEntryOffset, &replacement);
+  if (!status.IsOk()) return status;
+  return Rewrite([&](EntryChain& oldChain, EntryStreamWriter& writer, std::uint8_t* header) {
+    bool found = false;
+    Status walked = WalkAll(oldChain, [&](const EntryBytes& entry) {
+      if (entry.offset == oldOffset) {
+        found = true;
+        return Status::Ok();
+      }
+      return writer.Add(entry.data, entry.size);
+    });
+    if (!walked.IsOk()) return walked;
+    if (!found) {
+      return Status::InvalidArgument("no entry starts at offset " + std::to_string(oldOffset));
+    }
+    Status encoded = EncodeEntry(profile, titles, details, writer.Position(), &replacement);
+    if (!encoded.IsOk()) return encoded;
+    Status added = writer.Add(replacement.data(), static_cast<std::uint32_t>(replacement.size()));
+    if (!added.IsOk()) return added;
+    BW_CHECK(writer.EntriesAdded() == oldChain.HeaderCount());
+    PutU16(header + kCountOffset, writer.EntriesAdded());
+    return Status::Ok();
+  });
+}
+
 Status Database::RebuildInOrder(const std::vector<std::uint16_t>& order,
                                 const RebuildProgress& progress) {
   return Rewrite([&](EntryChain& oldChain, EntryStreamWriter& writer, std::uint8_t* header) {
-    // One pass for the offset table, then each entry fetched where it lies.
+    // One pass for the offset table, then each entry fetched where it lies: from memory when
+    // the file fits, as a usual catalogue does, else by one read each.
+    Status held = oldChain.HoldWholeFile(kHeldFileLimit);
+    if (!held.IsOk()) return held;
     std::vector<std::uint32_t> offsets;
     offsets.reserve(oldChain.HeaderCount());
     Status status = WalkAll(oldChain, [&offsets](const EntryBytes& entry) {
@@ -184,7 +225,8 @@ void Database::DiscardNewFile() {
   // With brindwax.dat gone (a swap that could not be undone) the new file is the database's
   // best copy, and the next use of the folder will roll it forward.
   if (fileSystem_.Exists(DataFilePath()) && fileSystem_.Exists(NewFilePath())) {
-    fileSystem_.Remove(NewFilePath());
+    // A leftover that stays is discarded by the next recovery.
+    (void)fileSystem_.Remove(NewFilePath());
   }
 }
 
@@ -197,7 +239,7 @@ Status Database::SwapInNewFile() {
   if (!status.IsOk()) {
     // Another opener may have rolled this very swap forward already.
     if (fileSystem_.Exists(data) && !fileSystem_.Exists(NewFilePath())) {
-      fileSystem_.Remove(backup);
+      (void)fileSystem_.Remove(backup);  // tidying only; recovery deletes a stale backup
       return Status::Ok();
     }
     Status undone = fileSystem_.Rename(backup, data);
@@ -206,10 +248,11 @@ Status Database::SwapInNewFile() {
     }
     return status;
   }
+  NoteCatalogueChanged();
   // The new file is the database now; what follows only tidies up, and a failure there is
   // mended by the next use of the folder.
-  fileSystem_.SyncFolder(folder_);
-  fileSystem_.Remove(backup);
+  (void)fileSystem_.SyncFolder(folder_);
+  (void)fileSystem_.Remove(backup);
   return Status::Ok();
 }
 

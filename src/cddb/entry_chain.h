@@ -29,6 +29,9 @@ class EntryChain {
   std::uint16_t EntriesRead() const { return entriesRead_; }
   std::uint32_t ChainEnd() const { return position_; }
 
+  // See BlockReader::HoldWholeFile: for walks that visit the entries out of file order.
+  Status HoldWholeFile(std::size_t limit) { return reader_.HoldWholeFile(limit); }
+
   // The entry that starts at `offset`, its links checked, for callers holding an offset.
   Status EntryAt(std::uint32_t offset, EntryBytes* entry);
 

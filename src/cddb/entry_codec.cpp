@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "base/check.h"
+
 namespace bw {
 namespace {
 
@@ -150,6 +152,7 @@ Status EncodeEntry(const DiscProfile& profile, const TitleTable& titles,
   *p++ = details.type;
   *p++ = details.size;
   putText(details.yearReleased);
+  BW_CHECK(p + kOwnOffsetSize == out->data() + out->size());
   PutU32(p, ownOffset);
   return Status::Ok();
 }

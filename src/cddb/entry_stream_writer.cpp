@@ -4,7 +4,9 @@
 #include <cstring>
 #include <string>
 
+#include "base/check.h"
 #include "cddb/database.h"
+#include "cddb/database_format.h"
 
 namespace bw {
 
@@ -12,6 +14,10 @@ EntryStreamWriter::EntryStreamWriter(File& file, std::uint32_t position)
     : file_(file), buffer_(kBufferSize), bufferStart_(position), position_(position) {}
 
 Status EntryStreamWriter::Add(const std::uint8_t* entry, std::uint32_t size) {
+  // Callers hand over entries whose links the chain walker or the encoder vouched for.
+  BW_CHECK(size >= dbformat::kMinEntrySize);
+  BW_CHECK(dbformat::GetU16(entry + dbformat::kRecordLengthAt) + dbformat::kRecordLengthBase ==
+           size);
   if (static_cast<std::uint64_t>(position_) + size > 0xFFFFFFFFull) {
     return Status::InvalidArgument("the database file would grow beyond 4 GiB");
   }

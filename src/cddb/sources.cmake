@@ -1,6 +1,7 @@
 # --- database file: the catalogue file and its operations (portable) ---
 list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/block_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/catalogue_generation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/database_recovery.cpp
@@ -12,6 +13,26 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/entry_stream_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/windows1252.cpp)
 # --- end database file ---
+
+# --- catalogue tools: sorter, search, export, information, editor rules (portable) ---
+list(APPEND BW_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/database_export.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/database_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/database_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/database_sorter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/entry_layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/entry_navigation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export_format.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/search_memory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sorting_table.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_matcher.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_rules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tool_texts.cpp)
+list(APPEND BW_CORE_POSIX_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/text_rules_posix.cpp)
+list(APPEND BW_CORE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/text_rules_win32.cpp)
+# --- end catalogue tools ---
 
 # Add/Edit dialog
 list(APPEND BW_CORE_SOURCES

@@ -58,7 +58,8 @@ class CdPlayerSession {
   std::string DiscPath() const { return folder.File("virtual_cd.txt"); }
 
   void PutDisc(const bw::VirtualDisc& disc) const {
-    bw::WriteVirtualDiscFile(DiscPath(), disc);
+    const bw::Status written = bw::WriteVirtualDiscFile(DiscPath(), disc);
+    EXPECT_TRUE(written.IsOk()) << written.ToString();
   }
 
   // Starts the program; with `disc` null no virtual drive is named and no drive is set.

@@ -16,7 +16,8 @@ using shelle2e::ExitProgram;
 struct VirtualCdStart {
   VirtualCdStart() {
     const bw::VirtualDisc disc = cde2e::DiscOfEqualTracks(5, 200);
-    bw::WriteVirtualDiscFile(folder.File("virtual_cd.txt"), disc);
+    const bw::Status written = bw::WriteVirtualDiscFile(folder.File("virtual_cd.txt"), disc);
+    EXPECT_TRUE(written.IsOk()) << written.ToString();
     folder.WriteIni("MAIN", "SoundControls", "Off");
     folder.WriteIni("MAIN", "BrindlewaxMode", "wave");
     folder.WriteIni("MAIN", "DefaultCDROMDrive", "0");

@@ -93,8 +93,9 @@ TEST_P(DamagedDatabaseTest, ReadersKeepToTheIntactStartAndWritersLeaveTheFileAlo
   WriteBytes(path, file);
 
   std::uint16_t count = 0;
-  db_.CountEntries(&count);
+  const Status counted = db_.CountEntries(&count);
   EXPECT_EQ(count, c.intact);
+  EXPECT_EQ(counted.IsOk(), c.linksHold) << counted.ToString();
   if (!c.linksHold) {
     Status end;
     const std::vector<RefEntry> read = Catalogue(db_, &end);
@@ -157,14 +158,15 @@ TEST(DamagedDatabaseSweep, EveryFlippedByteIsSurvived) {
       std::string file = original;
       file[at] = static_cast<char>(file[at] ^ mask);
       WriteBytes(path, file);
+      // Only surviving the damage counts here, not what each reader reports about it.
       std::uint16_t count = 0;
-      db.CountEntries(&count);
+      (void)db.CountEntries(&count);
       EXPECT_LE(count, 2);
       Catalogue(db);
-      db.CheckDatabase();
+      (void)db.CheckDatabase();
       std::string text;
-      db.ReadEntryArtist(8, &text);
-      db.ReadEntryTrackTitle(8, 3, &text);
+      (void)db.ReadEntryArtist(8, &text);
+      (void)db.ReadEntryTrackTitle(8, 3, &text);
       db.CurrentDiscCaption(ProfileOf(SampleEntry(2, 2)));
       if (Append(db, SampleEntry(3, 1)).IsOk()) {
         ASSERT_TRUE(db.CountEntries(&count).IsOk()) << at;

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "cddb/database_sorter.h"
+#include "cddb/text_rules.h"
 #include "cddb_database_test_support.h"
 
 namespace bw {
@@ -63,6 +65,24 @@ std::vector<Change> Changes() {
                      }});
   changes.push_back({"rebuild", RefFile(many), many, manyReversed,
                      [reverse](Database& db) { return db.RebuildInOrder(reverse); }});
+  // The edit of a disc: its old entry goes, the new one comes at the end, in one swap.
+  changes.push_back({"replace at end", RefFile({a, b, c}), {a, b, c}, {a, c, d},
+                     [a, d](Database& db) {
+                       return db.ReplaceEntryAtEnd(static_cast<std::uint32_t>(RefFile({a}).size()),
+                                                   ProfileOf(d), *TitlesOf(d), DetailsOf(d));
+                     }});
+  changes.push_back({"replace at end of a new disc", RefFile({a, b}), {a, b}, {a, b, d},
+                     [d](Database& db) {
+                       return db.ReplaceEntryAtEnd(0, ProfileOf(d), *TitlesOf(d), DetailsOf(d));
+                     }});
+  // The sorter, ordering by artist: entries 100 to 119 have artists "Artist 3" to "Artist 22".
+  std::vector<RefEntry> byArtist = many;
+  std::stable_sort(byArtist.begin(), byArtist.end(), [](const RefEntry& x, const RefEntry& y) {
+    return PortableCompareText(x.texts[0].c_str(), y.texts[0].c_str()) < 0;
+  });
+  changes.push_back({"sort", RefFile(many), many, byArtist, [](Database& db) {
+                       return SortDatabase(db, PortableCompareText, nullptr);
+                     }});
   return changes;
 }
 
@@ -119,7 +139,7 @@ class FaultTest : public ::testing::TestWithParam<Change> {
   }
 
   int StepsOfCleanRun() {
-    RunWithFault(Fault::kNone, 0, CrashKind::kProcessKilled);
+    EXPECT_TRUE(RunWithFault(Fault::kNone, 0, CrashKind::kProcessKilled).IsOk());
     return faults_.Steps();
   }
 

@@ -2,8 +2,10 @@
 // adds, replaces, deletes and sorts; lookups; field readers; refusals.
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <random>
 
+#include "cddb/catalogue_generation.h"
 #include "cddb/database_format.h"
 #include "cddb_database_test_support.h"
 
@@ -339,6 +341,75 @@ TEST_F(DatabaseTest, RelinkEntriesMendsEveryLinkFromRecordLengths) {
   EXPECT_TRUE(RelinkEntries(*handle, static_cast<std::uint32_t>(second)).IsCorrupt());
   handle.reset();
   EXPECT_EQ(ReadBytes(DataFile()).size(), file.size());
+}
+
+TEST_F(DatabaseTest, ReplacingAtTheEndWritesWhatDeleteThenAppendWould) {
+  const std::vector<RefEntry> entries = {SampleEntry(1), SampleEntry(2, 30), SampleEntry(3, 0)};
+  const RefEntry edited = SampleEntry(4, 7);
+  for (std::uint16_t index = 0; index < entries.size(); ++index) {
+    Store(entries);
+    std::uint32_t offset = 0;
+    ASSERT_TRUE(db_.LocateEntry(index, &offset).IsOk());
+    ASSERT_TRUE(db_.DeleteEntry(offset).IsOk());
+    ASSERT_TRUE(Append(db_, edited).IsOk());
+    const std::string twoSteps = ReadBytes(DataFile());
+
+    Store(entries);
+    ASSERT_TRUE(db_.ReplaceEntryAtEnd(offset, ProfileOf(edited), *TitlesOf(edited),
+                                      DetailsOf(edited))
+                    .IsOk())
+        << index;
+    EXPECT_EQ(ReadBytes(DataFile()), twoSteps) << index;
+    std::vector<RefEntry> expected = entries;
+    expected.erase(expected.begin() + index);
+    expected.push_back(edited);
+    ExpectFileHolds(expected);
+  }
+
+  // Offset 0 stores a new disc: a plain append, also over bytes an interrupted append left.
+  WriteBytes(DataFile(), RefFile(entries) + "\x01\x02");
+  ASSERT_TRUE(db_.ReplaceEntryAtEnd(0, ProfileOf(edited), *TitlesOf(edited), DetailsOf(edited)).IsOk());
+  std::vector<RefEntry> appended = entries;
+  appended.push_back(edited);
+  ExpectFileHolds(appended);
+
+  // An offset where no entry starts changes nothing.
+  Store(entries);
+  for (std::uint32_t offset : {9u, 100000u}) {
+    EXPECT_TRUE(db_.ReplaceEntryAtEnd(offset, ProfileOf(edited), *TitlesOf(edited),
+                                      DetailsOf(edited))
+                    .IsInvalidArgument());
+    ExpectFileHolds(entries);
+  }
+}
+
+TEST_F(DatabaseTest, EverySuccessfulWriteRaisesTheGeneration) {
+  Store({SampleEntry(1), SampleEntry(2)});
+  const RefEntry e = SampleEntry(3, 2);
+  struct Write {
+    const char* name;
+    std::function<Status()> run;
+  };
+  const Write writes[] = {
+      {"append", [&] { return Append(db_, e); }},
+      {"replace", [&] { return db_.ReplaceEntry(0, ProfileOf(e), *TitlesOf(e), DetailsOf(e)); }},
+      {"replace at end",
+       [&] { return db_.ReplaceEntryAtEnd(8, ProfileOf(e), *TitlesOf(e), DetailsOf(e)); }},
+      {"rebuild", [&] { return db_.RebuildInOrder({2, 1, 0}); }},
+      {"delete", [&] { return db_.DeleteEntry(8); }},
+  };
+  for (const Write& write : writes) {
+    const std::uint64_t before = CatalogueGeneration();
+    ASSERT_TRUE(write.run().IsOk()) << write.name;
+    EXPECT_GT(CatalogueGeneration(), before) << write.name;
+  }
+  // Reading, and a write that is refused, leave it alone.
+  const std::uint64_t before = CatalogueGeneration();
+  std::uint16_t count = 0;
+  ASSERT_TRUE(db_.CountEntries(&count).IsOk());
+  EXPECT_TRUE(db_.DeleteEntry(9).IsInvalidArgument());
+  EXPECT_TRUE(db_.RebuildInOrder({0}).IsInvalidArgument());
+  EXPECT_EQ(CatalogueGeneration(), before);
 }
 
 TEST_F(DatabaseTest, PathsJoinTheFolderWithOneSeparator) {

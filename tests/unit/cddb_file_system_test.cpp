@@ -1,5 +1,8 @@
 // The platform file system keeps the promises the catalogue builds on: missing files are
 // NotFound, create-new never overwrites, renames replace, reads stop short only at the end.
+#include <cmath>
+#include <ctime>
+
 #include "cddb_database_test_support.h"
 
 namespace bw {
@@ -68,6 +71,33 @@ TEST(FileSystemTest, KeepsItsPromises) {
   ASSERT_TRUE(files.Remove(b).IsOk());
   EXPECT_FALSE(FileExists(b));
   EXPECT_TRUE(files.Remove(b).IsNotFound());
+}
+
+TEST(FileSystemTest, TellsSizeAndModifiedTimeWithoutCreatingAnything) {
+  TempFolder folder;
+  FileSystem& files = DefaultFileSystem();
+  const std::string path = folder.File("info.bin");
+  FileInfo info;
+  EXPECT_TRUE(files.GetFileInfo(path, &info).IsNotFound());
+  EXPECT_FALSE(FileExists(path));
+  EXPECT_FALSE(files.GetFileInfo(folder.Path(), &info).IsOk()) << "a folder is no file";
+
+  WriteBytes(path, std::string(1234, 'x'));
+  const std::time_t now = std::time(nullptr);
+  ASSERT_TRUE(files.GetFileInfo(path, &info).IsOk());
+  EXPECT_EQ(info.size, 1234u);
+  // The local time the file was written, read back through the C library's own conversion.
+  std::tm stamp = {};
+  stamp.tm_year = info.modified.year - 1900;
+  stamp.tm_mon = info.modified.month - 1;
+  stamp.tm_mday = info.modified.day;
+  stamp.tm_hour = info.modified.hour;
+  stamp.tm_min = info.modified.minute;
+  stamp.tm_sec = info.modified.second;
+  stamp.tm_isdst = -1;
+  EXPECT_LE(std::abs(std::difftime(std::mktime(&stamp), now)), 120.0)
+      << info.modified.year << "-" << info.modified.month << "-" << info.modified.day << " "
+      << info.modified.hour << ":" << info.modified.minute << ":" << info.modified.second;
 }
 
 }  // namespace

@@ -1,0 +1,39 @@
+// Digits without the C library's formatting, as the export builds them for every line.
+#include "cddb/tool_texts.h"
+
+#include "cddb/cddb_texts.h"
+
+namespace bw {
+
+void AppendDecimal(std::uint64_t value, std::string* out) {
+  char digits[20];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (count > 0) out->push_back(digits[--count]);
+}
+
+void AppendMinutesSeconds(std::uint32_t seconds, std::string* out) {
+  AppendDecimal(seconds / 60, out);
+  out->push_back(':');
+  out->push_back(static_cast<char>('0' + seconds % 60 / 10));
+  out->push_back(static_cast<char>('0' + seconds % 10));
+}
+
+std::string MinutesSeconds(std::uint32_t seconds) {
+  std::string text;
+  AppendMinutesSeconds(seconds, &text);
+  return text;
+}
+
+std::string CountText(std::uint32_t current, std::uint32_t total) {
+  std::string text;
+  AppendDecimal(current, &text);
+  text += kTextCountSeparator;
+  AppendDecimal(total, &text);
+  return text;
+}
+
+}  // namespace bw
