@@ -15,7 +15,7 @@ namespace {
 struct Element {
   std::uint16_t primary = 0;
   std::uint8_t accent = 0;
-  std::uint8_t form = 0;  // 0 small letter or symbol, 1 capital, 2 ordinal or superscript
+  std::uint8_t form = 0;  // 0 small letter or symbol, 1 capital, 2 and up other forms
 };
 
 enum class Kind : std::uint8_t {
@@ -33,31 +33,34 @@ struct ByteRule {
 
 // Accent weights, in the order accented letters follow their plain letter.
 enum Accent : std::uint8_t {
-  kNone = 0, kAcute, kGrave, kCircumflex, kCaron, kRing, kDiaeresis, kTilde, kStroke,
+  kNone = 0, kAcute, kGrave, kCircumflex, kDiaeresis, kTilde, kRing, kStroke, kCaron,
   kCedilla, kHook, kEth,
 };
 
 constexpr std::uint16_t kSymbolBase = 0x0100;
 constexpr std::uint16_t kDigitBase = 0x1000;
 constexpr std::uint16_t kLetterBase = 0x2000;
-constexpr std::uint16_t kThorn = kLetterBase + 26;  // after z
-constexpr std::uint16_t kGreekMu = 0x3000;          // after the Latin letters
 
-// Symbols in the order they sort, all before the digits: white space, then punctuation and
-// the other signs.
+// Symbols in the order they sort, all before the digits: white space, punctuation, the
+// other signs, and last the five bytes the code page leaves unassigned (which weigh alike).
 constexpr const char kSymbolOrder[] =
-    "\x09\x0A\x0B\x0C\x0D\x20\xA0"
+    "\x20\xA0\x09\x0A\x0B\x0C\x0D"
     "!\"#$%&()*,./:;?@[\\]^_`{|}~"
-    "\xA1\xA6\xA8\xAF\xB4\xB8\xBF\x88\x98\x91\x92\x82\x93\x94\x84\x8B\x9B\x86\x87\x95\x85\x89"
+    "\xA1\xA6\xA8\xAF\xB4\xB8\xBF\x98\x91\x92\x82\x93\x94\x84\x8B\x9B"
     "\xA2\xA3\xA4\xA5\x80"
-    "+\xB1\xAB\xBB\xD7\xF7<=>\xAC\xA7\xA9\xAE\xB0\xB6\xB7\x99";
+    "+<=>\xB1\xAB\xBB\xD7\xF7\xA7\xA9\xAC\xAE\xB0\xB5\xB6\xB7\x85\x86\x87\x95\x89";
+constexpr const char kUnassigned[] = "\x81\x8D\x8F\x90\x9D";
 
-// Characters that only weigh when the texts are otherwise equal, in their order.
-constexpr const char kSpecialOrder[] = "'-\xAD\x96\x97";
+// Characters that weigh only when the texts are otherwise equal, in their order: the
+// control characters, then apostrophe, hyphen, en dash and em dash.
+constexpr const char kSpecialOrder[] =
+    "\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11\x12\x13\x14\x15\x16\x17"
+    "\x18\x19\x1A\x1B\x1C\x1D\x1E\x1F\x7F"
+    "'-\x96\x97";
 
 struct Letter {
   unsigned char byte;
-  char base;  // 'a' to 'z', or 0 for the thorn
+  char base;  // 'a' to 'z'
   Accent accent;
   bool capital;
 };
@@ -77,7 +80,8 @@ constexpr Letter kAccentedLetters[] = {
 };
 
 Element LetterElement(char base, Accent accent, std::uint8_t form) {
-  return {static_cast<std::uint16_t>(kLetterBase + (base - 'a')), accent, form};
+  // Two apart, so a sign that sorts between two letters fits.
+  return {static_cast<std::uint16_t>(kLetterBase + 2 * (base - 'a')), accent, form};
 }
 
 std::array<ByteRule, 256> BuildRules() {
@@ -92,25 +96,33 @@ std::array<ByteRule, 256> BuildRules() {
   for (const char* p = kSymbolOrder; *p != '\0'; ++p) {
     weigh(static_cast<unsigned char>(*p), {{static_cast<std::uint16_t>(kSymbolBase + rank++), 0, 0}});
   }
+  // Told apart by a form of their own (2 upward: no case, so ignoring case keeps it).
+  std::uint8_t form = 2;
+  for (const char* p = kUnassigned; *p != '\0'; ++p) {
+    weigh(static_cast<unsigned char>(*p), {{static_cast<std::uint16_t>(kSymbolBase + rank), 0, form++}});
+  }
+  // The modifier circumflex is the circumflex accent's twin.
+  rules[0x88] = rules['^'];
   std::uint8_t specialRank = 1;
   for (const char* p = kSpecialOrder; *p != '\0'; ++p) {
     ByteRule& rule = rules[static_cast<unsigned char>(*p)];
     rule.kind = Kind::kSpecial;
     rule.special = specialRank++;
   }
+  // Digits four apart, so the fractions fit between 0 and 1.
   for (int digit = 0; digit <= 9; ++digit) {
-    weigh(static_cast<unsigned char>('0' + digit), {{static_cast<std::uint16_t>(kDigitBase + digit), 0, 0}});
+    weigh(static_cast<unsigned char>('0' + digit), {{static_cast<std::uint16_t>(kDigitBase + 4 * digit), 0, 0}});
   }
-  const Element slash = rules['/'].elements[0];
   const auto digitElement = [](int digit, std::uint8_t form) {
-    return Element{static_cast<std::uint16_t>(kDigitBase + digit), 0, form};
+    return Element{static_cast<std::uint16_t>(kDigitBase + 4 * digit), 0, form};
   };
   weigh(0xB9, {digitElement(1, 2)});
   weigh(0xB2, {digitElement(2, 2)});
   weigh(0xB3, {digitElement(3, 2)});
-  weigh(0xBC, {digitElement(1, 2), slash, digitElement(4, 2)});
-  weigh(0xBD, {digitElement(1, 2), slash, digitElement(2, 2)});
-  weigh(0xBE, {digitElement(3, 2), slash, digitElement(4, 2)});
+  // The fractions sort as signs of their own between 0 and 1.
+  weigh(0xBC, {{static_cast<std::uint16_t>(kDigitBase + 1), 0, 0}});
+  weigh(0xBD, {{static_cast<std::uint16_t>(kDigitBase + 2), 0, 0}});
+  weigh(0xBE, {{static_cast<std::uint16_t>(kDigitBase + 3), 0, 0}});
   for (char c = 'a'; c <= 'z'; ++c) {
     weigh(static_cast<unsigned char>(c), {LetterElement(c, kNone, 0)});
     weigh(static_cast<unsigned char>(c - 'a' + 'A'), {LetterElement(c, kNone, 1)});
@@ -131,9 +143,11 @@ std::array<ByteRule, 256> BuildRules() {
   weigh(0x8C, {LetterElement('o', kNone, 1), LetterElement('e', kNone, 1)});
   weigh(0x9C, {LetterElement('o', kNone, 0), LetterElement('e', kNone, 0)});
   weigh(0xDF, {LetterElement('s', kNone, 0), LetterElement('s', kNone, 0)});
-  weigh(0xDE, {{kThorn, 0, 1}});
-  weigh(0xFE, {{kThorn, 0, 0}});
-  weigh(0xB5, {{kGreekMu, 0, 0}});
+  // The thorn sorts as "th".
+  weigh(0xDE, {LetterElement('t', kNone, 1), LetterElement('h', kNone, 1)});
+  weigh(0xFE, {LetterElement('t', kNone, 0), LetterElement('h', kNone, 0)});
+  // The trade mark sign sorts after every word in t and before u.
+  weigh(0x99, {{static_cast<std::uint16_t>(LetterElement('t', kNone, 0).primary + 1), 0, 0}});
   return rules;
 }
 
@@ -196,7 +210,8 @@ int CompareSpecials(const char* a, const char* b) {
     while (*x != 0 && rules[*x].kind != Kind::kSpecial) positionX += rules[*x++].count;
     while (*y != 0 && rules[*y].kind != Kind::kSpecial) positionY += rules[*y++].count;
     if (*x == 0 || *y == 0) return static_cast<int>(*x != 0) - static_cast<int>(*y != 0);
-    if (positionX != positionY) return positionX < positionY ? -1 : 1;
+    // The one whose hyphen or apostrophe stands further on sorts first.
+    if (positionX != positionY) return positionX > positionY ? -1 : 1;
     if (rules[*x].special != rules[*y].special) return rules[*x].special < rules[*y].special ? -1 : 1;
     ++x;
     ++y;
@@ -206,7 +221,11 @@ int CompareSpecials(const char* a, const char* b) {
 int CompareLevels(const char* a, const char* b, bool heedCase) {
   int result = CompareLevel(a, b, [](const Element& e) { return e.primary; });
   if (result == 0) result = CompareLevel(a, b, [](const Element& e) { return e.accent; });
-  if (result == 0 && heedCase) result = CompareLevel(a, b, [](const Element& e) { return e.form; });
+  if (result == 0) {
+    // Ignoring case sets only the capitals' form aside; ordinals and superscripts still weigh.
+    result = heedCase ? CompareLevel(a, b, [](const Element& e) { return e.form; })
+                      : CompareLevel(a, b, [](const Element& e) { return e.form == 1 ? 0 : e.form; });
+  }
   if (result == 0) result = CompareSpecials(a, b);
   return result;
 }

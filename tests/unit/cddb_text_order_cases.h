@@ -55,4 +55,17 @@ inline std::vector<std::string> GeneratedNames(int count, unsigned seed) {
   return names;
 }
 
+// Names of any printable Windows-1252 bytes and controls, for the orderings' rarer corners.
+inline std::vector<std::string> GeneratedWideNames(int count, unsigned seed) {
+  std::mt19937 random(seed);
+  std::vector<std::string> names;
+  for (int i = 0; i < count; ++i) {
+    std::string name;
+    const int length = 1 + static_cast<int>(random() % 5);
+    for (int p = 0; p < length; ++p) name += static_cast<char>(1 + random() % 255);
+    names.push_back(name);
+  }
+  return names;
+}
+
 }  // namespace bw::testing
