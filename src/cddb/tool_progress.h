@@ -28,7 +28,7 @@ struct ProgressEvent {
 using ProgressCallback = std::function<void(const ProgressEvent&)>;
 
 // Passes every step and result on, and count and item texts at most once per `interval`
-// milliseconds of `clock` (and always the first), so a window's status line keeps up with a
+// milliseconds of `clock` (always the first after a step), so a window's status line keeps up with a
 // pass over 65,535 entries without slowing it.
 class ProgressThrottle {
  public:
@@ -40,10 +40,12 @@ class ProgressThrottle {
   void operator()(const ProgressEvent& event) {
     if (event.kind == ProgressKind::kCount || event.kind == ProgressKind::kItem) {
       const std::uint64_t now = clock_();
-      if (shownAny_ && now - lastShown_ < interval_) return;
+      if (!due_ && now - lastShown_ < interval_) return;
       lastShown_ = now;
+      due_ = false;
+    } else {
+      due_ = true;  // the first count of a new step shows at once
     }
-    shownAny_ = true;
     show_(event);
   }
 
@@ -52,7 +54,7 @@ class ProgressThrottle {
   Clock clock_;
   std::uint64_t interval_;
   std::uint64_t lastShown_ = 0;
-  bool shownAny_ = false;
+  bool due_ = true;
 };
 
 // Sends one event when there is someone to hear it.
