@@ -79,3 +79,16 @@ if(BW_E2E_SOURCES)
   target_link_libraries(e2e_tests PRIVATE brindwax_core gtest ${BW_WIN32_LIBS} ws2_32)
   target_compile_definitions(e2e_tests PRIVATE BW_TESTDATA_DIR="${BW_TESTDATA_WINE}")
 endif()
+
+# brindwax-cli for Windows: the same commands over the same core, ordering and lower-casing
+# texts with the system's own functions. The JSON header is the native one, reached through
+# a folder of its own so that no other native header comes into the cross build.
+file(GLOB BW_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/*.cpp)
+if(BW_CLI_SOURCES AND EXISTS /usr/include/nlohmann/json.hpp)
+  set(BW_JSON_INCLUDE ${CMAKE_BINARY_DIR}/json-include)
+  file(MAKE_DIRECTORY ${BW_JSON_INCLUDE})
+  file(CREATE_LINK /usr/include/nlohmann ${BW_JSON_INCLUDE}/nlohmann SYMBOLIC)
+  add_executable(brindwax-cli ${BW_CLI_SOURCES})
+  target_include_directories(brindwax-cli PRIVATE ${BW_JSON_INCLUDE})
+  target_link_libraries(brindwax-cli PRIVATE brindwax_core ${BW_WIN32_LIBS})
+endif()

@@ -1,4 +1,5 @@
-// brindwax-cli db FOLDER count|dump|add|replace INDEX|delete INDEX|find SECONDS...|check:
+// brindwax-cli db FOLDER count|dump|add|replace INDEX|delete INDEX|find SECONDS...|check
+// (and sort|search|export|info, in db_tools.cpp):
 // FOLDER/brindwax.dat through the same operations the program uses. Failures go to stderr
 // with exit code 1 (2 for a malformed command line); nothing is written on a failure.
 #include <iostream>
@@ -10,6 +11,7 @@
 #include "cddb/database_scanner.h"
 #include "cli/commands.h"
 #include "cli/db_entry_json.h"
+#include "cli/db_tools.h"
 
 namespace {
 
@@ -22,7 +24,9 @@ constexpr int kUsage = 2;
 int Usage() {
   std::cerr << "usage: brindwax-cli db FOLDER count|dump|add|replace INDEX|delete INDEX|"
                "find SECONDS...|check\n"
-               "  add and replace read one entry as JSON on stdin; INDEX is 0-based\n";
+               "  add and replace read one entry as JSON on stdin; INDEX is 0-based\n"
+               "       brindwax-cli db FOLDER "
+            << bw::cli::ToolsUsage();
   return kUsage;
 }
 
@@ -166,6 +170,10 @@ int RunDbCommand(int argc, char** argv) {
   const std::vector<std::string> arguments(argv + 3, argv + argc);
   try {
     if (action == "find") return Find(db, arguments);
+    if (action == "sort") return bw::cli::RunSort(db, arguments);
+    if (action == "search") return bw::cli::RunSearch(db, arguments);
+    if (action == "export") return bw::cli::RunExport(db, arguments);
+    if (action == "info") return bw::cli::RunInfo(db, arguments);
     if (action == "replace" || action == "delete") {
       unsigned index = 0;
       if (arguments.size() != 1) return Usage();
