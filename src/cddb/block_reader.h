@@ -16,7 +16,7 @@ class BlockReader {
  public:
   static constexpr std::size_t kJumpBlock = 4 * 1024;
   static constexpr std::size_t kFirstBlock = 64 * 1024;
-  static constexpr std::size_t kLargestBlock = 1024 * 1024;
+  static constexpr std::size_t kLargestBlock = 128 * 1024;
 
   BlockReader(File& file, std::uint64_t fileSize) : file_(file), fileSize_(fileSize) {}
 

@@ -46,4 +46,25 @@ Status LayOutEntry(const EntryBytes& entry, EntryLayout* layout) {
   return Status::Ok();
 }
 
+std::uint32_t CodesOffset(const EntryBytes& entry) {
+  const std::uint32_t end = entry.size - kOwnOffsetSize;
+  const int count = entry.data[kTrackCountAt];
+  if (count > kMaxTracks) return 0;
+  std::uint32_t at = kTracksAt;
+  for (int track = 0; track < count; ++track) {
+    if (end - at < 3 || end - at - 3 < entry.data[at]) return 0;
+    at += 3u + entry.data[at];
+  }
+  for (int text = 0; text < kTextCount; ++text) {
+    if (end - at < 1 || end - at - 1 < entry.data[at]) return 0;
+    at += 1u + entry.data[at];
+  }
+  // The codes, then at least the year's length byte, and the year inside the entry.
+  if (end - at < static_cast<std::uint32_t>(kCodeCount) + 1 ||
+      end - at - kCodeCount - 1 < entry.data[at + kCodeCount]) {
+    return 0;
+  }
+  return at;
+}
+
 }  // namespace bw

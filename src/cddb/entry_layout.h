@@ -36,6 +36,10 @@ struct EntryLayout {
 // offset are allowed, as the readers allow them.
 Status LayOutEntry(const EntryBytes& entry, EntryLayout* layout);
 
+// Where the three codes lie, found without noting the other fields; 0 when the fields run
+// past the entry's end (the property search needs only this).
+std::uint32_t CodesOffset(const EntryBytes& entry);
+
 inline std::string_view SpanText(const EntryBytes& entry, TextSpan span) {
   return std::string_view(reinterpret_cast<const char*>(entry.data) + span.at, span.length);
 }

@@ -78,12 +78,10 @@ void SortingTable::Order(TextCompare compare, const ProgressCallback& progress) 
   const auto count = static_cast<std::uint32_t>(offsets_.size());
   const auto less = [compare](const char* a, const char* b) { return compare(a, b) < 0; };
   std::multimap<const char*, std::uint16_t, decltype(less)> tree(less);
+  CountTextBuffer text;
   for (std::uint32_t b = 0; b < count; ++b) {
     // The first entry is the root; the others are counted as they go in.
-    if (b > 0 && progress) {
-      const std::string text = CountText(b, count);
-      Report(progress, ProgressKind::kCount, text, b, count);
-    }
+    if (b > 0 && progress) Report(progress, ProgressKind::kCount, text.Make(b, count), b, count);
     // A multimap puts a key after the equal keys it holds: equal artists keep file order.
     tree.emplace(ArtistOf(static_cast<std::uint16_t>(b)), static_cast<std::uint16_t>(b));
   }

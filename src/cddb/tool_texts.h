@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace bw {
 
@@ -16,5 +17,22 @@ void AppendDecimal(std::uint64_t value, std::string* out);
 
 // "5 of 120".
 std::string CountText(std::uint32_t current, std::uint32_t total);
+
+// The same text built in place, for the passes that report every entry without allocating.
+// A pass counting up by one only steps the last digits of the text it made before.
+class CountTextBuffer {
+ public:
+  std::string_view Make(std::uint32_t current, std::uint32_t total);
+
+ private:
+  void Render(std::uint32_t current, std::uint32_t total);
+
+  char text_[40];
+  std::size_t digits_ = 0;  // of the current number, at the start of text_
+  std::size_t size_ = 0;
+  std::uint32_t current_ = 0;
+  std::uint32_t total_ = 0;
+  bool made_ = false;
+};
 
 }  // namespace bw

@@ -14,89 +14,12 @@
 #include "cddb/database.h"
 #include "cddb/database_scanner.h"
 #include "cddb/entry_codec.h"
+#include "bench_catalogue.h"
 
 namespace {
 
 using namespace bw;
-
-constexpr int kTracks = 12;
-
-struct SampleDisc {
-  DiscProfile profile;
-  std::unique_ptr<TitleTable> titles = std::make_unique<TitleTable>();
-  EntryDetails details;
-};
-
-SampleDisc MakeDisc(int seed) {
-  SampleDisc disc;
-  disc.profile.trackCount = kTracks;
-  unsigned total = 0;
-  for (int t = 0; t < kTracks; ++t) {
-    const auto seconds = static_cast<std::uint16_t>(150 + (seed * 31 + t * 17) % 240);
-    disc.profile.trackSeconds[t] = seconds;
-    total += seconds;
-    disc.titles->Set(t, "A Track Title Of Usual Length " + std::to_string(seed % 1000) + "/" +
-                            std::to_string(t + 1));
-  }
-  disc.profile.totalSeconds = static_cast<std::uint16_t>(total);
-  disc.details.artist = "The Artist Number " + std::to_string(seed % 5000);
-  disc.details.discName = "A Disc Name Of Usual Length " + std::to_string(seed);
-  disc.details.category = "rock";
-  disc.details.label = "Some Record Label Ltd.";
-  disc.details.notes = "Recorded at the studio.\r\nRemastered from the original tapes.";
-  disc.details.yearReleased = "1987";
-  return disc;
-}
-
-// One folder per size, written once per run with the production encoder.
-class BenchFolder {
- public:
-  explicit BenchFolder(int entries) {
-    path_ = std::filesystem::temp_directory_path() /
-            ("bw_database_bench_" + std::to_string(entries));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-    std::vector<std::uint8_t> file = {0xFF, 'T', 'Q', 'L', 0x00, 0x0A,
-                                      static_cast<std::uint8_t>(entries & 0xFF),
-                                      static_cast<std::uint8_t>(entries >> 8)};
-    std::vector<std::uint8_t> entry;
-    for (int i = 0; i < entries; ++i) {
-      const SampleDisc disc = MakeDisc(i);
-      EncodeEntry(disc.profile, *disc.titles, disc.details,
-                  static_cast<std::uint32_t>(file.size()), &entry);
-      file.insert(file.end(), entry.begin(), entry.end());
-    }
-    pristine_ = (path_ / "pristine.dat").string();
-    WriteAll(pristine_, file);
-    Restore();
-  }
-  ~BenchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-
-  std::string Path() const { return path_.string(); }
-  std::string DataFile() const { return (path_ / "brindwax.dat").string(); }
-  // Puts the unchanged file back after an operation that changed it.
-  void Restore() { std::filesystem::copy_file(pristine_, DataFile(), std::filesystem::copy_options::overwrite_existing); }
-
- private:
-  static void WriteAll(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), out);
-    std::fclose(out);
-  }
-
-  std::filesystem::path path_;
-  std::string pristine_;
-};
-
-BenchFolder& FolderOf(int entries) {
-  static std::map<int, std::unique_ptr<BenchFolder>> folders;
-  auto& folder = folders[entries];
-  if (!folder) folder = std::make_unique<BenchFolder>(entries);
-  return *folder;
-}
+using namespace bw::bench;
 
 void Require(benchmark::State& state, const Status& status) {
   if (!status.IsOk()) state.SkipWithError(status.ToString().c_str());
@@ -191,42 +114,18 @@ void BM_RebuildShuffled(benchmark::State& state) {
 // The yardsticks: reading the file once, and copying it to a flushed new file, in 1 MiB blocks.
 void BM_PlainSequentialRead(benchmark::State& state) {
   BenchFolder& folder = FolderOf(static_cast<int>(state.range(0)));
-  std::vector<char> block(1024 * 1024);
   std::int64_t total = 0;
-  for (auto _ : state) {
-    std::unique_ptr<File> file;
-    Require(state, DefaultFileSystem().Open(folder.DataFile(), OpenMode::kRead, &file));
-    std::uint64_t offset = 0;
-    std::size_t got = 0;
-    do {
-      file->ReadAt(offset, block.data(), block.size(), &got);
-      offset += got;
-    } while (got == block.size());
-    total += static_cast<std::int64_t>(offset);
-  }
+  for (auto _ : state) total += static_cast<std::int64_t>(PlainRead(folder.DataFile()));
   state.SetBytesProcessed(total);
 }
 
 void BM_PlainSequentialCopy(benchmark::State& state) {
   BenchFolder& folder = FolderOf(static_cast<int>(state.range(0)));
   const std::string copy = folder.Path() + "/copy.dat";
-  std::vector<char> block(1024 * 1024);
   for (auto _ : state) {
-    std::unique_ptr<File> in;
-    std::unique_ptr<File> out;
-    Require(state, DefaultFileSystem().Open(folder.DataFile(), OpenMode::kRead, &in));
-    Require(state, DefaultFileSystem().Open(copy, OpenMode::kCreateTruncate, &out));
-    std::uint64_t offset = 0;
-    std::size_t got = 0;
-    do {
-      in->ReadAt(offset, block.data(), block.size(), &got);
-      out->WriteAt(offset, block.data(), got);
-      offset += got;
-    } while (got == block.size());
-    out->Sync();
-    out.reset();
-    DefaultFileSystem().Remove(copy);
+    if (!PlainFlushedCopy(folder.DataFile(), copy)) state.SkipWithError("the copy failed");
   }
+  std::remove(copy.c_str());
 }
 
 void Sizes(benchmark::internal::Benchmark* bench) {

@@ -116,6 +116,13 @@ TEST(ToolTextsTest, MinutesSecondsAndCounts) {
   EXPECT_EQ(MinutesSeconds(75), "1:15");
   EXPECT_EQ(MinutesSeconds(65535), "1092:15");
   EXPECT_EQ(CountText(1, 65535), "1 of 65535");
+  // Counting up in place, across every carry, and jumping.
+  CountTextBuffer buffer;
+  for (std::uint32_t n : {1u, 2u, 3u, 8u, 9u, 10u, 11u, 99u, 100u, 101u, 999u, 1000u, 65534u, 65535u}) {
+    EXPECT_EQ(buffer.Make(n, 65535), CountText(n, 65535));
+  }
+  for (std::uint32_t n = 1; n <= 1200; ++n) ASSERT_EQ(buffer.Make(n, 1200), CountText(n, 1200)) << n;
+  EXPECT_EQ(buffer.Make(7, 9), "7 of 9");
 }
 
 #if BW_CHECKS_ENABLED && GTEST_HAS_DEATH_TEST
