@@ -8,16 +8,14 @@
 namespace bw {
 
 Status BlockReader::HoldWholeFile(std::size_t limit) {
-  if (fileSize_ > limit) return Status::Ok();
+  if (fileSize_ > limit || fileSize_ == 0) return Status::Ok();
   const auto size = static_cast<std::size_t>(fileSize_);
-  try {
-    if (buffer_.size() < size) buffer_.resize(size);
-  } catch (const std::bad_alloc&) {
-    return Status::Ok();
-  }
-  everRead_ = false;
-  Status status = ReadExactly(file_, 0, buffer_.data(), size);
+  std::unique_ptr<std::uint8_t[]> whole(new (std::nothrow) std::uint8_t[size]);
+  if (!whole) return Status::Ok();
+  Status status = ReadExactly(file_, 0, whole.get(), size);
   if (!status.IsOk()) return status;
+  whole_ = std::move(whole);
+  buffer_ = {};
   everRead_ = true;
   windowStart_ = 0;
   windowSize_ = size;
@@ -31,9 +29,11 @@ Status BlockReader::View(std::uint64_t offset, std::size_t size, const std::uint
                            " bytes)");
   }
   if (everRead_ && offset >= windowStart_ && offset + size <= windowStart_ + windowSize_) {
-    *data = buffer_.data() + (offset - windowStart_);
+    *data = (whole_ ? whole_.get() : buffer_.data()) + (offset - windowStart_);
     return Status::Ok();
   }
+  // A held file answers every view above; nothing here may replace it.
+  if (whole_) return Status::Corrupt("a view past the held file");
 
   // Going on from the current window counts as a forward walk; anything else as a jump.
   const bool forward =

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "base/file_system.h"
@@ -24,6 +25,7 @@ class BlockReader {
   // For a file whose size is learnt after construction; forgets the buffered window.
   void SetFileSize(std::uint64_t fileSize) {
     fileSize_ = fileSize;
+    whole_.reset();
     everRead_ = false;
   }
 
@@ -40,6 +42,8 @@ class BlockReader {
   File& file_;
   std::uint64_t fileSize_;
   std::vector<std::uint8_t> buffer_;
+  // The whole file, when held: read into memory that is never zero-filled first.
+  std::unique_ptr<std::uint8_t[]> whole_;
   std::uint64_t windowStart_ = 0;
   std::size_t windowSize_ = 0;
   std::size_t nextBlock_ = kFirstBlock;

@@ -1,11 +1,14 @@
-// Building the sorting table. The artists go into one block of zero-terminated names and the
-// entries into a balanced tree keyed by artist, each inserted after the equal ones already
-// there, so an in-order walk gives a stable ascending order in n log n comparisons whatever
-// order the catalogue is in.
+// Building the sorting table. The artists go into one block of zero-terminated names; the
+// entries are grouped by artist, only the distinct artists are ordered (a catalogue holds
+// many discs of one artist, and the system's comparison is the costly part), and the entries
+// are then laid out rank by rank in file order: a stable ascending order in n log n
+// comparisons at most, whatever order the catalogue is in.
 #include "cddb/sorting_table.h"
 
-#include <map>
+#include <algorithm>
 #include <new>
+#include <string_view>
+#include <unordered_map>
 
 #include "base/check.h"
 #include "cddb/cddb_texts.h"
@@ -76,16 +79,46 @@ Status SortingTable::Load(DatabaseScanner& scanner) {
 
 void SortingTable::Order(TextCompare compare, const ProgressCallback& progress) {
   const auto count = static_cast<std::uint32_t>(offsets_.size());
-  const auto less = [compare](const char* a, const char* b) { return compare(a, b) < 0; };
-  std::multimap<const char*, std::uint16_t, decltype(less)> tree(less);
+  // Each entry joins the group of its artist, the groups in the order they first appear.
+  std::unordered_map<std::string_view, std::uint32_t> groupOfName;
+  groupOfName.reserve(count);
+  std::vector<std::uint32_t> groupOfEntry(count);
+  std::vector<std::uint16_t> firstEntryOfGroup;
   CountTextBuffer text;
   for (std::uint32_t b = 0; b < count; ++b) {
     // The first entry is the root; the others are counted as they go in.
     if (b > 0 && progress) Report(progress, ProgressKind::kCount, text.Make(b, count), b, count);
-    // A multimap puts a key after the equal keys it holds: equal artists keep file order.
-    tree.emplace(ArtistOf(static_cast<std::uint16_t>(b)), static_cast<std::uint16_t>(b));
+    const char* artist = ArtistOf(static_cast<std::uint16_t>(b));
+    const auto placed = groupOfName.try_emplace(std::string_view(artist),
+                                                static_cast<std::uint32_t>(firstEntryOfGroup.size()));
+    if (placed.second) firstEntryOfGroup.push_back(static_cast<std::uint16_t>(b));
+    groupOfEntry[b] = placed.first->second;
   }
-  for (const auto& node : tree) order_.push_back(node.second);
+
+  // The distinct artists in order; artists the comparison finds equal share a rank.
+  std::vector<std::uint32_t> groups(firstEntryOfGroup.size());
+  for (std::uint32_t g = 0; g < groups.size(); ++g) groups[g] = g;
+  const auto nameOf = [this, &firstEntryOfGroup](std::uint32_t group) {
+    return ArtistOf(firstEntryOfGroup[group]);
+  };
+  std::stable_sort(groups.begin(), groups.end(), [&](std::uint32_t a, std::uint32_t b) {
+    return compare(nameOf(a), nameOf(b)) < 0;
+  });
+  std::vector<std::uint32_t> rankOfGroup(groups.size());
+  std::uint32_t rank = 0;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    if (i > 0 && compare(nameOf(groups[i - 1]), nameOf(groups[i])) != 0) ++rank;
+    rankOfGroup[groups[i]] = rank;
+  }
+
+  // Entries by rank, each rank in file order: equal artists keep their order.
+  std::vector<std::uint32_t> start(groups.empty() ? 1 : rank + 2, 0);
+  for (std::uint32_t b = 0; b < count; ++b) ++start[rankOfGroup[groupOfEntry[b]] + 1];
+  for (std::size_t r = 1; r < start.size(); ++r) start[r] += start[r - 1];
+  order_.assign(count, 0);
+  for (std::uint32_t b = 0; b < count; ++b) {
+    order_[start[rankOfGroup[groupOfEntry[b]]]++] = static_cast<std::uint16_t>(b);
+  }
   BW_CHECK(order_.size() == count);
 }
 

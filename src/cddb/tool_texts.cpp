@@ -10,19 +10,29 @@ namespace bw {
 
 void AppendDecimal(std::uint64_t value, std::string* out) {
   char digits[20];
-  int count = 0;
+  char* end = digits + sizeof(digits);
+  char* p = end;
   do {
-    digits[count++] = static_cast<char>('0' + value % 10);
+    *--p = static_cast<char>('0' + value % 10);
     value /= 10;
   } while (value != 0);
-  while (count > 0) out->push_back(digits[--count]);
+  out->append(p, static_cast<std::size_t>(end - p));
 }
 
 void AppendMinutesSeconds(std::uint32_t seconds, std::string* out) {
-  AppendDecimal(seconds / 60, out);
-  out->push_back(':');
-  out->push_back(static_cast<char>('0' + seconds % 60 / 10));
-  out->push_back(static_cast<char>('0' + seconds % 10));
+  char text[16];
+  char* end = text + sizeof(text);
+  char* p = end;
+  const std::uint32_t rest = seconds % 60;
+  *--p = static_cast<char>('0' + rest % 10);
+  *--p = static_cast<char>('0' + rest / 10);
+  *--p = ':';
+  std::uint32_t minutes = seconds / 60;
+  do {
+    *--p = static_cast<char>('0' + minutes % 10);
+    minutes /= 10;
+  } while (minutes != 0);
+  out->append(p, static_cast<std::size_t>(end - p));
 }
 
 std::string MinutesSeconds(std::uint32_t seconds) {
