@@ -96,7 +96,10 @@ void ReloadTitles(CdPlayerPanel& panel) {
   // A disc the catalogue does not hold (or a file that cannot be read) has no titles.
   panel.titles->Clear();
   const bw::DiscProfile profile = CurrentDiscProfile();
-  if (profile.trackCount > 0) ProgramCatalogue().LoadCurrentDiscTitles(profile, panel.titles.get());
+  if (profile.trackCount > 0) {
+    // NotFound leaves the titles cleared, as does a catalogue that cannot be read.
+    (void)ProgramCatalogue().LoadCurrentDiscTitles(profile, panel.titles.get());
+  }
 }
 
 void SetEjectLabel(CdPlayerPanel& panel, bool load) {

@@ -200,8 +200,8 @@ void DiscInfoDialog::StepPage(int step) {
 void DiscInfoDialog::SaveEntry() {
   StoreShownRows();
   bw::Database catalogue = Catalogue(input_);
-  result.saved = catalogue.AppendEntry(profile_, *titles_, ReadFields()).IsOk();
-  if (result.saved && entryOffset_ != 0) (void)catalogue.DeleteEntry(entryOffset_);  // REPLACE-AT-END
+  result.saved =
+      catalogue.ReplaceEntryAtEnd(entryOffset_, profile_, *titles_, ReadFields()).IsOk();
 }
 
 void DiscInfoDialog::OnCommand(int id, int code, HWND) {

@@ -72,3 +72,6 @@ inline constexpr const char* kTextRetrievingServerInfo = "Retrieving Freedb serv
 inline constexpr const char* kTextRetrievingEntries = "Retrieving Freedb database entries.";
 inline constexpr const char* kTextRetrievingVersion =
     "Retrieving Freedb server version information.";
+// A record read from the server that the catalogue could not take (a damaged or read-only
+// catalogue): shown instead of "Done!".
+inline constexpr const char* kTextRecordNotStored = "Error: Could not store the disc in the CD database.";

@@ -11,6 +11,7 @@
 #include "cddb/database.h"
 #include "freedb/cddbp_connection.h"
 #include "freedb/cddbp_query_dialogue.h"
+#include "freedb/freedb_texts.h"
 #include "freedb/freedb_settings.h"
 #include "freedb/http_query_dialogue.h"
 #include "freedb/inexact_match_dialog.h"
@@ -67,6 +68,7 @@ class QueryController {
   FreedbSettings settings_;
   DiscProfile profile_;
   bool replaceExisting_ = false;  // the user agreed to overwrite the catalogued disc
+  bool recordNotStored_ = false;  // the store failed: the query does not end in "Done!"
 
   std::unique_ptr<CddbpQueryDialogue> cddbp_;
   CddbpConnection connection_;
@@ -119,6 +121,7 @@ void QueryController::Start(QueryHost& host, const QueryDisc& disc) {
   host_->RunningChanged(true);
   stoppable_ = true;
   replaceExisting_ = false;
+  recordNotStored_ = false;
   ++serial_;
   settings_ = ReadFreedbSettings(ProgramSettingsFile());
   profile_ = CurrentDiscKey(disc.toc);
@@ -266,12 +269,12 @@ void QueryController::StoreRecord(const FreedbRecord& record) {
   stoppable_ = false;
   Database catalogue(DefaultFileSystem(), g_programFolder);
   std::uint32_t oldOffset = 0;
-  const bool hadEntry = replaceExisting_ &&
-                        catalogue.FindEntryByProfile(profile_, &oldOffset).IsOk() && oldOffset != 0;
-  // A catalogue that cannot be written keeps what it has; the status still ends "Done!".
-  if (catalogue.AppendEntry(profile_, record.ToTitleTable(), record.details).IsOk() && hadEntry) {
-    catalogue.DeleteEntry(oldOffset);
-  }
+  if (!replaceExisting_ || !catalogue.FindEntryByProfile(profile_, &oldOffset).IsOk()) oldOffset = 0;
+  // The disc's earlier entry (if the user agreed to replace it) goes in the same rewrite that
+  // puts the record at the end. A catalogue that cannot be written keeps what it has and the
+  // status says so instead of "Done!".
+  recordNotStored_ =
+      !catalogue.ReplaceEntryAtEnd(oldOffset, profile_, record.ToTitleTable(), record.details).IsOk();
   stoppable_ = true;
   if (host_ != nullptr) host_->AfterStore();
 }
@@ -294,7 +297,9 @@ void QueryController::Finish() {
 }
 
 void QueryController::ShowStatus(const char* text) const {
-  if (host_ != nullptr) host_->ShowStatus(text);
+  if (host_ == nullptr) return;
+  const bool done = std::string(text) == kTextFreedbDone;
+  host_->ShowStatus(done && recordNotStored_ ? kTextRecordNotStored : text);
 }
 
 }  // namespace

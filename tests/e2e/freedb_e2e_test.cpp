@@ -15,6 +15,7 @@
 #include "fake_cddb_servers.h"
 #include "resources/resource.h"
 #include "base/file_system.h"
+#include "freedb/freedb_texts.h"
 #include "shell/texts.h"
 
 namespace {
@@ -231,6 +232,20 @@ TEST_F(FreedbQuery, ExactMatchOverCddbpReadsAndStoresTheRecord) {
   ExpectTestRecordEntry(entries[0], "rock");
   // The panel shows the stored disc at once.
   EXPECT_EQ(e2e::GetText(Control(IDC_CD_ENTRY_LABEL)), kTextEditEntryLabel);
+}
+
+// A catalogue the program refuses to build on (its count promises entries it does not hold)
+// keeps its bytes, and the query does not claim "Done!".
+TEST_F(FreedbQuery, RecordTheCatalogueCannotTakeIsReportedNotDone) {
+  CddbpServer server(CddbpScript("200 rock 7a0b1c09 Gladys Knight / Hits\r\n",
+                                 ReadReply("rock 7a0b1c09", TestRecord())));
+  ASSERT_TRUE(server.Listening());
+  StartProgram();
+  const std::string damaged("\xFFTQL\x00\x0A\x02\x00", 8);
+  folder_->WriteTextFile("brindwax.dat", damaged);
+  ClickQuery();
+  ExpectQueryEnds(kTextRecordNotStored);
+  EXPECT_EQ(folder_->ReadFile("brindwax.dat"), damaged);
 }
 
 // The same answers over HTTP make the same catalogue, byte for byte.
@@ -520,7 +535,9 @@ TEST_F(FreedbQuery, ExitEndsARunningQuery) {
     DWORD exitCode = 1;
     ASSERT_TRUE(program_->WaitForExit(15000, &exitCode));
     EXPECT_EQ(exitCode, 0u);
-    if (!overHttp) EXPECT_TRUE(e2e::WaitUntil([&] { return cddbp.FinishedConnections() == 1; }, 5000));
+    if (!overHttp) {
+      EXPECT_TRUE(e2e::WaitUntil([&] { return cddbp.FinishedConnections() == 1; }, 5000));
+    }
     TearDown();
   }
 }
