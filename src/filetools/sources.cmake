@@ -1,0 +1,19 @@
+# File tools: the drive search's walk and cache, the folder browser's model, and the folder
+# listing and drive queries they stand on (one implementation per platform).
+list(APPEND BW_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/directory_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/directory_lister.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drive_entries.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drive_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/file_pattern.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_browser.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_walk.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/search_kind.cpp
+)
+list(APPEND BW_CORE_POSIX_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/directory_lister_posix.cpp
+)
+list(APPEND BW_CORE_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/directory_lister_win32.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drive_queries_win32.cpp
+)
