@@ -118,12 +118,12 @@ std::string AncestorTarget(std::string_view folder, std::size_t index) {
   const std::size_t below = index < chainCount ? chainCount - 1 - index : 0;
   const std::size_t remove = std::min(std::max<std::size_t>(below, 1), components.size());
 
-  std::string target = path.substr(0, rootLength);
-  for (std::size_t i = 0; i + remove < components.size(); ++i) {
-    target.append(components[i].data(), components[i].size());
-    target += '\\';
-  }
-  return target;
+  // Cut the path itself just after the last component kept, so the result is always the
+  // start of the browsed folder.
+  if (remove == components.size()) return path.substr(0, rootLength);
+  const std::string_view kept = components[components.size() - remove - 1];
+  const std::size_t end = static_cast<std::size_t>(kept.data() - path.data()) + kept.size();
+  return path.substr(0, end + 1);
 }
 
 std::optional<std::string> SubfolderTarget(std::string_view folder, std::string_view name) {

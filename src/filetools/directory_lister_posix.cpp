@@ -40,7 +40,7 @@ Status ErrnoStatus(const std::string& what, const std::string& path, int error) 
 }
 
 unsigned AttributesOf(int folderFd, const struct dirent& entry) {
-  unsigned attributes = entry.d_name[0] == '.' ? kEntryHidden : 0;
+  unsigned attributes = entry.d_name[0] == '.' ? static_cast<unsigned>(kEntryHidden) : 0u;
   unsigned char type = entry.d_type;
   if (type == DT_UNKNOWN) {
     struct stat info;

@@ -8,6 +8,12 @@
 
 #include "filetools/drive_entries.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "filetools/drive_queries_win32.h"
+#endif
+
 namespace bw {
 namespace {
 
@@ -124,6 +130,38 @@ TEST(DriveEntriesTest, ADriveThatCannotBeUsedFallsBackToTheAudioFolder) {
   EXPECT_EQ(FolderAfterDriveChange(false, std::nullopt, "c:\\"), "c:\\");
   EXPECT_EQ(FolderAfterDriveChange(false, std::nullopt, "c:\\Sounds"), "c:\\Sounds\\");
 }
+
+#ifdef _WIN32
+TEST(Win32DriveQueriesTest, AnswersForTheSystemDriveAndAnUnusedLetter) {
+  Win32DriveQueries system;
+  EXPECT_EQ(system.TypeOf('C'), DriveType::kFixed);
+  EXPECT_EQ(DescribeDrive('c', system).text.compare(0, 3, "C: "), 0);
+  EXPECT_EQ(DescribeDrive('c', system).iconCell, 1);
+  EXPECT_FALSE(system.RemoteName('C').has_value());
+
+  const DWORD used = GetLogicalDrives();
+  char unused = 0;
+  for (char letter = 'Z'; letter >= 'D' && unused == 0; --letter) {
+    if (!(used & (1u << (letter - 'A')))) unused = letter;
+  }
+  ASSERT_NE(unused, 0);
+  EXPECT_EQ(system.TypeOf(unused), DriveType::kNoRootDirectory);
+  EXPECT_FALSE(system.VolumeLabel(unused).has_value());
+  const std::string expected{unused, ':', ' '};
+  EXPECT_EQ(DescribeDrive(unused, system).text, expected);
+  EXPECT_FALSE(DescribeDrive(unused, system).iconCell.has_value());
+}
+
+TEST(Win32DriveQueriesTest, LowerCasesInTheWindowsCodePage) {
+  Win32DriveQueries system;
+  // Western code pages lower-case accented capitals as well.
+  if (GetACP() == 1252) {
+    EXPECT_EQ(RemoteNameText("\\\\SERVER\\M\xC9" "DIA", system), "\\\\server\\m\xE9" "dia");
+  } else {
+    EXPECT_EQ(RemoteNameText("\\\\SERVER\\Media", system), "\\\\server\\media");
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace bw

@@ -215,6 +215,7 @@ TEST(DirectoryListTest, GoingUpStopsAtTheDriveOrTheShare) {
       {"d:\\Music", 1, "d:\\"},
       {"D:\\a\\b\\c\\", 1, "D:\\a\\"},
       {"D:\\a\\b\\c\\", 99, "D:\\a\\b\\"},
+      {"D:\\a\\\\b\\c\\", 2, "D:\\a\\\\b\\"},  // the path is cut, never rebuilt
       {"\\\\server\\share\\a\\b\\", 0, "\\\\server\\share\\a\\"},
       {"\\\\server\\share\\", 0, "\\\\server\\share\\"},
       {"\\\\server\\", 0, "\\\\server\\"},

@@ -113,7 +113,9 @@ TEST(FolderWalkTest, SteppingGivesTheSameResultAsOneGo) {
     EXPECT_EQ(walk.Results(), reference.Results());
     EXPECT_EQ(walk.FileTotal(), reference.FileTotal());
     EXPECT_FALSE(walk.Step(step));  // once finished it stays finished
-    if (step == 1) EXPECT_EQ(steps, reference.FoldersVisited());  // one listing a step
+    if (step == 1) {
+      EXPECT_EQ(steps, reference.FoldersVisited());  // one listing a step
+    }
   }
 }
 
