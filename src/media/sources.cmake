@@ -1,0 +1,20 @@
+# Media files: the portable readers of MP3, WAV, MIDI and video files behind the Audio
+# panel's bit-rate label and the file information dialogs.
+list(APPEND BW_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ansi_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/avi_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/byte_source.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/display_texts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/id3_tags.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/id3v2_header.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/media_file_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/midi_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mp3_frame_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mp3_header.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mp3_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mpeg_video_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mpeg_video_scanner.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/quicktime_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/video_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/wave_info.cpp
+)
