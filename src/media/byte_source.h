@@ -36,6 +36,9 @@ class MemoryByteSource final : public ByteSource {
   explicit MemoryByteSource(const std::string& bytes) : MemoryByteSource(bytes.data(), bytes.size()) {}
   explicit MemoryByteSource(const std::vector<std::uint8_t>& bytes)
       : MemoryByteSource(bytes.data(), bytes.size()) {}
+  // The source keeps no copy: a temporary would be gone before the first read.
+  explicit MemoryByteSource(std::string&&) = delete;
+  explicit MemoryByteSource(std::vector<std::uint8_t>&&) = delete;
 
   std::uint64_t Size() const override { return size_; }
   std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t size) override;

@@ -173,12 +173,13 @@ void ScanProgram(ByteSource& source, std::uint64_t start, std::uint64_t end, boo
     }
     if (!cursor.Ensure(6)) break;
     const std::size_t length = Be16(cursor.Data() + 4);
-    if (code == kSystemHeaderCode || HasNoPesHeader(code) || !IsVideoStream(code)) {
-      cursor.Advance(6 + static_cast<std::uint64_t>(length));
-      continue;
-    }
-    if (scan->videoStream < 0) scan->videoStream = code;
-    if (code != scan->videoStream || length == 0) {
+    const bool video = IsVideoStream(code) && !HasNoPesHeader(code);
+    if (video && scan->videoStream < 0) scan->videoStream = code;
+    if (!video || code != scan->videoStream || length == 0) {
+      // A packet that runs past the end of the file was cut off.
+      if (end == source.Size() && end - cursor.pos() < 6 + static_cast<std::uint64_t>(length)) {
+        scan->damaged = true;
+      }
       cursor.Advance(6 + static_cast<std::uint64_t>(length));
       continue;
     }
@@ -282,11 +283,12 @@ void ReadProgramStream(ByteSource& source, std::uint64_t start, std::uint64_t ex
   }
   ProgramScan tail;
   tail.videoStream = scan.videoStream;
-  const std::uint64_t tailStart = std::max(headEnd, size - std::min(size, kTailWindow));
+  // The tail may overlap the head in a file not much larger than the two.
+  const std::uint64_t tailStart = size - std::min(size - start, kTailWindow);
   ScanProgram(source, tailStart, size, false, nullptr, &tail);
   if (tail.damaged) info->damaged = true;
   if (fps > 0 && scan.minStamp != kNoStamp && tail.minStamp != kNoStamp &&
-      tail.maxStamp > scan.minStamp) {
+      tail.maxStamp >= scan.minStamp) {
     const double seconds = static_cast<double>(tail.maxStamp - scan.minStamp) / kClock;
     SetFramesAndLength(static_cast<std::uint64_t>(std::llround(seconds * fps)) + 1, fps, info);
   } else {
@@ -314,7 +316,7 @@ void ReadElementaryStream(ByteSource& source, std::uint64_t start, std::uint64_t
   const std::uint64_t firstGroup = scanner.haveGroup() ? scanner.firstGroupFrame() : 0;
   MpegVideoScanner tail;
   tail.AssumeSequence(sequence);
-  FeedRange(source, size - std::min(size, kTailWindow), size, &tail, &readError);
+  FeedRange(source, size - std::min(size - start, kTailWindow), size, &tail, &readError);
   if (readError) info->damaged = true;
   if (scanner.haveGroup() && tail.haveGroup() && tail.lastGroupFrame() >= firstGroup) {
     SetFramesAndLength(tail.lastGroupFrame() - firstGroup + tail.picturesSinceLastGroup(), fps, info);
