@@ -12,15 +12,10 @@ int main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "mediainfo") == 0) {
     return RunMediaInfoCommand(argc - 1, argv + 1);
   }
-  std::cerr << "usage: brindwax-cli db FOLDER ...
-"
-               "       brindwax-cli discid OFFSET... LEADOUT
-"
-               "       brindwax-cli xmcd FOLDER INDEX OFFSET... LEADOUT
-"
-               "       brindwax-cli mp3info FILE...
-"
-               "       brindwax-cli mediainfo [--audio|--midi|--video] FILE...
-";
+  std::cerr << "usage: brindwax-cli db FOLDER ...\n"
+               "       brindwax-cli discid OFFSET... LEADOUT\n"
+               "       brindwax-cli xmcd FOLDER INDEX OFFSET... LEADOUT\n"
+               "       brindwax-cli mp3info FILE...\n"
+               "       brindwax-cli mediainfo [--audio|--midi|--video] FILE...\n";
   return 2;
 }

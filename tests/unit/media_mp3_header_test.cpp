@@ -100,7 +100,9 @@ TEST(Mp3HeaderTest, TakesTheFirstCompleteValidHeaderWithinTheWindow) {
   for (const Case& c : cases) {
     const Mp3HeaderTexts texts = TextsOf(c.bytes);
     EXPECT_EQ(!texts.IsEmpty(), c.found) << c.what;
-    if (c.found) EXPECT_EQ(texts, kPart128) << c.what;
+    if (c.found) {
+      EXPECT_EQ(texts, kPart128) << c.what;
+    }
   }
 }
 

@@ -253,6 +253,9 @@ class UnopenableFileSystem : public FileSystem {
     return Status::IoError("cannot open " + path);
   }
   bool Exists(const std::string&) override { return false; }
+  Status GetFileInfo(const std::string& path, FileInfo*) override {
+    return Status::IoError("cannot look at " + path);
+  }
   Status Rename(const std::string&, const std::string&) override { return Status::IoError("no"); }
   Status Remove(const std::string&) override { return Status::IoError("no"); }
   Status SyncFolder(const std::string&) override { return Status::Ok(); }
