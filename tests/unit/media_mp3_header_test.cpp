@@ -23,7 +23,7 @@ Mp3HeaderTexts TextsOf(const std::string& bytes) {
   return ReadMp3HeaderTexts(source);
 }
 
-const Mp3HeaderTexts kPart128 =
+const Mp3HeaderTexts kLayerThree128k =
     Texts("128 Kbps", "44100 Hz", "Joint Stereo", "Layer III", "MPEG Version 1.0");
 
 TEST(Mp3HeaderTest, DescribesHeadersOfEveryVersionAndLayer) {
@@ -31,7 +31,7 @@ TEST(Mp3HeaderTest, DescribesHeadersOfEveryVersionAndLayer) {
     std::string header;
     Mp3HeaderTexts texts;
   } cases[] = {
-      {std::string("\xFF\xFB\x90\x64", 4), kPart128},
+      {std::string("\xFF\xFB\x90\x64", 4), kLayerThree128k},
       {Mp3Header(3, 2, 10, 1, 0), Texts("192 Kbps", "48000 Hz", "Stereo", "Layer II", "MPEG Version 1.0")},
       {Mp3Header(3, 3, 14, 2, 2), Texts("448 Kbps", "32000 Hz", "Dual Channel", "Layer I", "MPEG Version 1.0")},
       {Mp3Header(2, 1, 8, 0, 3), Texts("64 Kbps", "22050 Hz", "Single Channel", "Layer III", "MPEG Version 2.0")},
@@ -101,7 +101,7 @@ TEST(Mp3HeaderTest, TakesTheFirstCompleteValidHeaderWithinTheWindow) {
     const Mp3HeaderTexts texts = TextsOf(c.bytes);
     EXPECT_EQ(!texts.IsEmpty(), c.found) << c.what;
     if (c.found) {
-      EXPECT_EQ(texts, kPart128) << c.what;
+      EXPECT_EQ(texts, kLayerThree128k) << c.what;
     }
   }
 }
@@ -115,7 +115,7 @@ TEST(Mp3HeaderTest, PassesOverSyncsWithReservedFields) {
   const Mp3FirstFrame frame = FindFirstMp3Frame(source);
   ASSERT_TRUE(frame.found);
   EXPECT_EQ(frame.offset, 14u);
-  EXPECT_EQ(DescribeMp3FrameHeader(frame.header), kPart128);
+  EXPECT_EQ(DescribeMp3FrameHeader(frame.header), kLayerThree128k);
 }
 
 TEST(Mp3HeaderTest, SkipsId3v2TagsByTheirSize) {
@@ -145,14 +145,14 @@ TEST(Mp3HeaderTest, SkipsId3v2TagsByTheirSize) {
     EXPECT_EQ(frame.found, c.found) << c.what;
     if (!c.found) continue;
     EXPECT_EQ(frame.offset, c.offset) << c.what;
-    EXPECT_EQ(DescribeMp3FrameHeader(frame.header), kPart128) << c.what;
+    EXPECT_EQ(DescribeMp3FrameHeader(frame.header), kLayerThree128k) << c.what;
   }
 }
 
 TEST(Mp3HeaderTest, AnInvalidTagHeaderIsScannedAsData) {
   // A size byte with its top bit set is no ID3v2 size: the bytes are searched from the start.
   const std::string bytes = std::string("ID3\x03\x00\x00\x00\x00\x80\x00", 10) + Mp3Header128();
-  EXPECT_EQ(TextsOf(bytes), kPart128);
+  EXPECT_EQ(TextsOf(bytes), kLayerThree128k);
 }
 
 TEST(Mp3HeaderTest, ReadsTheRealFiles) {
@@ -163,7 +163,7 @@ TEST(Mp3HeaderTest, ReadsTheRealFiles) {
                            "mp3/tuffy+python-audio-tools__test_sine.mp3"}) {
     const std::string bytes = ReadTestFile(name);
     ASSERT_FALSE(bytes.empty()) << name;
-    EXPECT_EQ(TextsOf(bytes), kPart128) << name;
+    EXPECT_EQ(TextsOf(bytes), kLayerThree128k) << name;
   }
 }
 
@@ -176,7 +176,7 @@ TEST(Mp3HeaderTest, FilesThatCannotBeReadGiveEmptyTexts) {
   FailingReadFileSystem failing(Zeros(100) + Mp3Header128(), 50);
   EXPECT_TRUE(ReadMp3HeaderTexts(failing, "song.mp3").IsEmpty());
   FailingReadFileSystem working(Zeros(100) + Mp3Header128(), 1 << 20);
-  EXPECT_EQ(ReadMp3HeaderTexts(working, "song.mp3"), kPart128);
+  EXPECT_EQ(ReadMp3HeaderTexts(working, "song.mp3"), kLayerThree128k);
 }
 
 }  // namespace
