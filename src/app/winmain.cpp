@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "cd/cd_player_panel.h"
+#include "filetools/editor_selection_dialog.h"
 #include "freedb/internet_binding.h"
 #include "freedb/query_controller.h"
 #include "shell/default_panels.h"
@@ -16,6 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   parts.panels[kVideoTab] = CreateFileListPanel;
   parts.panels[kCdPlayerTab] = CreateCdPlayerPanel;
   parts.stopFreedbQuery = bw::freedb::AbortQuery;
+  parts.runEditorSelection = RunEditorSelection;
 
   // A failure leaves the internet library unbound; the operations that need it say so.
   bw::freedb::BindInternetLibrary();

@@ -3,6 +3,7 @@
 #include "cd/cd_device_factory.h"
 
 #include <cctype>
+#include <vector>
 
 #include "cd/mci_codes.h"
 #include "cd/virtual_cd_drive.h"
@@ -38,16 +39,23 @@ class AbsentCdDrive final : public CdDrive {
 }  // namespace
 
 std::unique_ptr<CdDevice> CreateCdDevice() {
-  const std::string path = VirtualCdDescriptionPath();
-  if (!path.empty()) return std::make_unique<CdDevice>(std::make_unique<VirtualCdDrive>(path));
+  std::vector<std::string> paths = VirtualCdDescriptionPaths();
+  if (!paths.empty()) {
+    return std::make_unique<CdDevice>(std::make_unique<VirtualCdDrive>(std::move(paths)));
+  }
   return std::make_unique<CdDevice>(std::make_unique<AbsentCdDrive>());
 }
 
 bool IsCdRomDrive(char driveLetter) {
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(driveLetter)));
-  return letter >= 'A' && letter <= 'Z' && letter == VirtualCdDriveLetter(DefaultFileSystem());
+  return IsVirtualCdDrive(DefaultFileSystem(), letter);
 }
 
-char FindFirstCdRomDrive() { return VirtualCdDriveLetter(DefaultFileSystem()); }
+char FindFirstCdRomDrive() {
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    if (IsCdRomDrive(letter)) return letter;
+  }
+  return '\0';
+}
 
 }  // namespace bw

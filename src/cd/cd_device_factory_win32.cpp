@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cctype>
+#include <vector>
 
 #include "cd/mci_cd_drive.h"
 #include "cd/virtual_cd_drive.h"
@@ -12,15 +13,17 @@
 namespace bw {
 
 std::unique_ptr<CdDevice> CreateCdDevice() {
-  const std::string path = VirtualCdDescriptionPath();
-  if (!path.empty()) return std::make_unique<CdDevice>(std::make_unique<VirtualCdDrive>(path));
+  std::vector<std::string> paths = VirtualCdDescriptionPaths();
+  if (!paths.empty()) {
+    return std::make_unique<CdDevice>(std::make_unique<VirtualCdDrive>(std::move(paths)));
+  }
   return std::make_unique<CdDevice>(CreateMciCdDrive());
 }
 
 bool IsCdRomDrive(char driveLetter) {
   const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(driveLetter)));
   if (letter < 'A' || letter > 'Z') return false;
-  if (letter == VirtualCdDriveLetter(DefaultFileSystem())) return true;
+  if (IsVirtualCdDrive(DefaultFileSystem(), letter)) return true;
   const char root[4] = {letter, ':', '\\', '\0'};
   return GetDriveTypeA(root) == DRIVE_CDROM;
 }

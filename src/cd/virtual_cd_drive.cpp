@@ -26,10 +26,38 @@ bool SameDisc(const VirtualDisc& a, const VirtualDisc& b) {
 }  // namespace
 
 VirtualCdDrive::VirtualCdDrive(std::string descriptionPath, FileSystem& fileSystem, Clock clock)
-    : path_(std::move(descriptionPath)), fileSystem_(fileSystem), clock_(std::move(clock)) {}
+    : VirtualCdDrive(std::vector<std::string>{std::move(descriptionPath)}, fileSystem,
+                     std::move(clock)) {}
+
+VirtualCdDrive::VirtualCdDrive(std::vector<std::string> descriptionPaths, FileSystem& fileSystem,
+                               Clock clock)
+    : paths_(std::move(descriptionPaths)), fileSystem_(fileSystem), clock_(std::move(clock)) {
+  if (!paths_.empty()) path_ = paths_.front();
+}
 
 VirtualCdDrive::VirtualCdDrive(std::string descriptionPath)
     : VirtualCdDrive(std::move(descriptionPath), DefaultFileSystem(), SteadyMilliseconds) {}
+
+VirtualCdDrive::VirtualCdDrive(std::vector<std::string> descriptionPaths)
+    : VirtualCdDrive(std::move(descriptionPaths), DefaultFileSystem(), SteadyMilliseconds) {}
+
+void VirtualCdDrive::UseDescriptionOf(char driveLetter) {
+  if (paths_.size() < 2) return;
+  const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(driveLetter)));
+  for (const std::string& candidate : paths_) {
+    VirtualDisc disc;
+    if (!ReadVirtualDiscFile(fileSystem_, candidate, &disc).IsOk() || disc.driveLetter != wanted) {
+      continue;
+    }
+    if (candidate != path_) {
+      // Another drive: nothing of the last one's disc or motion carries over.
+      path_ = candidate;
+      described_ = false;
+      Halt(0);
+    }
+    return;
+  }
+}
 
 Status VirtualCdDrive::Reload() {
   VirtualDisc fresh;
@@ -81,6 +109,7 @@ int32_t VirtualCdDrive::TrackEndFrame(int track) const {
 
 uint32_t VirtualCdDrive::Open(char driveLetter) {
   if (open_) return mci::kDuplicateAlias;
+  UseDescriptionOf(driveLetter);
   const Status status = Reload();
   if (!described_) return status.IsCorrupt() ? mci::kHardware : mci::kCannotLoadDriver;
   if (std::toupper(static_cast<unsigned char>(driveLetter)) != disc_.driveLetter) {

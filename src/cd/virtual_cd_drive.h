@@ -3,12 +3,14 @@
 // the same modes, packed positions that advance with the clock while playing, a stop at the
 // end of the disc, a pause that reports "stopped". It rereads the file whenever it is asked
 // whether media is present, so a test swaps discs by rewriting the file; its door commands
-// rewrite the file in turn.
+// rewrite the file in turn. Given several descriptions it stands for several drives: opening
+// a drive letter uses the description that names that letter.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "cd/cd_drive.h"
 #include "cd/virtual_disc.h"
@@ -23,8 +25,11 @@ class VirtualCdDrive final : public CdDrive {
 
   // `fileSystem` must outlive the drive.
   VirtualCdDrive(std::string descriptionPath, FileSystem& fileSystem, Clock clock);
+  // One description per drive; the first one answers until a drive is opened.
+  VirtualCdDrive(std::vector<std::string> descriptionPaths, FileSystem& fileSystem, Clock clock);
   // The platform's file system and a steady clock.
   explicit VirtualCdDrive(std::string descriptionPath);
+  explicit VirtualCdDrive(std::vector<std::string> descriptionPaths);
 
   uint32_t Open(char driveLetter) override;
   uint32_t Close() override;
@@ -65,7 +70,11 @@ class VirtualCdDrive final : public CdDrive {
   uint32_t StartPlaying(int32_t frame);
   void Halt(int32_t frame);
 
-  std::string path_;
+  // Switches to the description that names `driveLetter`, if another one does.
+  void UseDescriptionOf(char driveLetter);
+
+  std::vector<std::string> paths_;
+  std::string path_;  // the description in use
   FileSystem& fileSystem_;
   Clock clock_;
   bool open_ = false;

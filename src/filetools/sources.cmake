@@ -5,6 +5,7 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/directory_lister.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drive_entries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drive_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/editor_settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_pattern.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_browser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/folder_walk.cpp
@@ -16,4 +17,9 @@ list(APPEND BW_CORE_POSIX_SOURCES
 list(APPEND BW_CORE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/directory_lister_win32.cpp
   ${CMAKE_CURRENT_LIST_DIR}/drive_queries_win32.cpp
+)
+
+# The media files' external editors: their selection dialog.
+list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/editor_selection_dialog.cpp
 )

@@ -15,6 +15,7 @@
 #include "shell/about_dialog.h"
 #include "shell/look_and_feel.h"
 #include "shell/media_kinds.h"
+#include "shell/options_dialog.h"
 #include "shell/panel_host.h"
 #include "shell/program_mode.h"
 #include "shell/program_state.h"
@@ -180,6 +181,12 @@ void MainWindow::OnPlayCdFromOtherCopy(int track) {
 void MainWindow::OnSetup() {
   StopMediaPlayback();
   PlaySoundEffect(kSoundSetup);
+  OptionsInput input;
+  input.panel = host_.Panel();
+  input.runEditorSelection = parts_.runEditorSelection;
+  const OptionsResult result = RunOptionsDialog(Window(), input);
+  // The CD Player panel lays out the disc of the newly chosen drive afresh.
+  if (result.driveChanged && CurrentMode() == kModeCdPlayer) CreateTabPanel(host_.SelectedTab());
   if (HWND panel = host_.Panel()) {
     SendMessageA(panel, WM_COMMAND, IDM_PANEL_PLACE_ANIMATION, 0);
     if (CurrentMode() == kModeCdPlayer) StopMediaPlayback();
@@ -315,8 +322,21 @@ void MainWindow::OnSystemColourChange() {
   CreateEntryFieldBrush();
   CreateProgramPalette(g_instance);
   Sleep(500);
-  for (Animation& animation : g_animations) StopAnimationAndWait(animation);
+  // Threads read their records while they draw: each ends before its record is refilled, and
+  // one that was running starts again on the reloaded strip.
+  bool wasRunning[kAnimationRecordCount] = {};
+  for (int i = 0; i < kAnimationRecordCount; ++i) {
+    wasRunning[i] = IsAnimationRunning(g_animations[i]);
+    StopAnimationAndWait(g_animations[i]);
+  }
   LoadAnimations(window);
+  for (int i = 0; i < kAnimationRecordCount; ++i) {
+    Animation& animation = g_animations[i];
+    HWND target = animation.target.load();
+    if (wasRunning[i] && target != nullptr && IsWindow(target)) {
+      StartAnimation(animation, target, POINT{animation.x.load(), animation.y.load()});
+    }
+  }
   if (!IsIconic(window)) ApplyWindowShape(window);
   SendMessageA(host_.Tabs(), WM_SYSCOLORCHANGE, 0, 0);
   InvalidateRect(window, nullptr, TRUE);
@@ -425,6 +445,10 @@ POINT PanelOrigin() {
 void LoadAnimations(HWND mainWindow) {
   ProfileStore& settingsFile = ProgramSettingsFile();
   for (int place = 0; place < kNamedAnimationCount; ++place) {
+    // A record whose thread would not end is left as it is: refilling it under the thread
+    // would pull its strip away, and taking that for a missing animation would overwrite the
+    // user's choice with the default.
+    if (!StopAnimationAndWait(g_animations[place])) continue;
     const std::string defaultName = DefaultAnimationName(g_animationLibrary, place);
     std::string name =
         ReadAnimationName(settingsFile, static_cast<AnimationPlace>(place), defaultName);

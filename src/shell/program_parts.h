@@ -3,6 +3,8 @@
 // none of those subsystems.
 #pragma once
 
+#include <windows.h>
+
 #include <memory>
 
 class SkinnedDialog;
@@ -24,4 +26,6 @@ struct ProgramParts {
   void (*stopMediaPlayback)() = nullptr;
   // Ends a running freedb query and its connection (nothing when none runs).
   void (*stopFreedbQuery)() = nullptr;
+  // Opens the editor selection (the options dialog's Change Editor).
+  void (*runEditorSelection)(HWND owner) = nullptr;
 };

@@ -57,3 +57,14 @@ list(APPEND BW_CORE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/file_list.cpp
 )
 # --- end disc ---
+
+# --- options: the options dialog and the animation setup ---
+list(APPEND BW_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/animation_setup_model.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/options_model.cpp
+)
+list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/animation_setup_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp
+)
+# --- end options ---
