@@ -81,10 +81,13 @@ class OptionsDialogFlow : public testing::Test {
 
   // Two virtual drives: R with a three-track disc, S with a five-track one.
   std::string TwoDrivesEnvironment() const {
-    bw::WriteVirtualDiscFile(folder.File("drive_r.txt"),
-                             bw::MakeVirtualDisc('R', {150, 18787, 40500}, 54000));
-    bw::WriteVirtualDiscFile(folder.File("drive_s.txt"),
-                             bw::MakeVirtualDisc('S', {150, 7650, 15150, 22650, 30150}, 37650));
+    EXPECT_TRUE(bw::WriteVirtualDiscFile(folder.File("drive_r.txt"),
+                                         bw::MakeVirtualDisc('R', {150, 18787, 40500}, 54000))
+                    .IsOk());
+    EXPECT_TRUE(bw::WriteVirtualDiscFile(
+                    folder.File("drive_s.txt"),
+                    bw::MakeVirtualDisc('S', {150, 7650, 15150, 22650, 30150}, 37650))
+                    .IsOk());
     return std::string(bw::kVirtualCdVariable) + "=" + folder.File("drive_r.txt") + ";" +
            folder.File("drive_s.txt");
   }
