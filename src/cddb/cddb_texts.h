@@ -18,6 +18,16 @@ inline constexpr const char* kTextEmptyNothingForWebPage =
 // The database editor.
 inline constexpr const char* kTextEditorTitle = "Compact Disc Database Editor";
 inline constexpr const char* kTextAskDeleteEntry = "Delete this item from the database?";
+// Saves and deletes that could not be made; the catalogue stays as it was.
+inline constexpr const char* kTextEditorSaveFailed =
+    "Error: The entry could not be saved. The database was left as it was.";
+inline constexpr const char* kTextEditorDeleteFailed =
+    "Error: The entry could not be deleted. The database was left as it was.";
+// The entry shown was changed or moved in the database since it was read (a freedb read, a
+// second copy of the program); nothing was written and the editor shows the file anew.
+inline constexpr const char* kTextEditorEntryChanged =
+    "Error: This entry was changed in the database meanwhile. Nothing was written; the entry "
+    "is shown as it is stored now.";
 
 // The search.
 inline constexpr const char* kTextSearchTitle = "Search Database";

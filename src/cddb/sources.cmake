@@ -42,3 +42,13 @@ list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/disc_info_dialog.cpp
 )
 # --- end Add/Edit dialog ---
+
+# Database editor and export windows
+list(APPEND BW_CORE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/editor_entry.cpp
+)
+list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/database_editor_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/export_dialog.cpp
+)
+# --- end database editor and export windows ---
