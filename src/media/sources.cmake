@@ -8,6 +8,7 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/id3_tags.cpp
   ${CMAKE_CURRENT_LIST_DIR}/id3v2_header.cpp
   ${CMAKE_CURRENT_LIST_DIR}/media_file_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/media_info_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/midi_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mp3_frame_search.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mp3_header.cpp
@@ -17,4 +18,9 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/quicktime_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/video_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wave_info.cpp
+)
+
+# The file information dialogs of the three panels.
+list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/media_info_dialog.cpp
 )
