@@ -77,7 +77,9 @@ if(BW_E2E_SOURCES)
   add_executable(e2e_tests ${BW_E2E_SOURCES})
   target_include_directories(e2e_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e)
   target_link_libraries(e2e_tests PRIVATE brindwax_core gtest ${BW_WIN32_LIBS} ws2_32)
-  target_compile_definitions(e2e_tests PRIVATE BW_TESTDATA_DIR="${BW_TESTDATA_WINE}")
+  # BW_E2E_SOURCE_DIR: where the tests' own servers written in Python lie, as a Unix path.
+  target_compile_definitions(e2e_tests PRIVATE BW_TESTDATA_DIR="${BW_TESTDATA_WINE}"
+                             BW_E2E_SOURCE_DIR="${CMAKE_SOURCE_DIR}/tests/e2e")
 endif()
 
 # brindwax-cli for Windows: the same commands over the same core, ordering and lower-casing

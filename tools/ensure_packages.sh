@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
           nlohmann-json3-dev python3 libcddb-file-perl mingw-w64 wine wine32:i386 xvfb x11-utils
-          imagemagick fonts-wine sox lame twolame mpg123 mediainfo ffmpeg)
+          imagemagick fonts-wine python3-aiosmtpd sox lame twolame mpg123 mediainfo ffmpeg)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -11,8 +11,11 @@
 #include "cd/format_seconds.h"
 #include "cddb/database.h"
 #include "cddb/disc_info_dialog_pages.h"
+#include "freedb/disc_submission.h"
+#include "freedb/submission_check.h"
 #include "resources/resource.h"
 #include "base/file_system.h"
+#include "shell/message_box.h"
 #include "shell/skinned_dialog.h"
 #include "shell/sound_effects.h"
 
@@ -61,6 +64,7 @@ class DiscInfoDialog : public SkinnedDialog {
   bw::EntryDetails ReadFields() const;
   void StepPage(int step);
   void SaveEntry();
+  void Submit();
   int CheckedIndex(int first, int count, int fallback) const;
 
   const DiscInfoInput& input_;
@@ -204,6 +208,31 @@ void DiscInfoDialog::SaveEntry() {
       catalogue.ReplaceEntryAtEnd(entryOffset_, profile_, *titles_, ReadFields()).IsOk();
 }
 
+// Submit New Entry: the entry as typed goes to Freedb once the fields Freedb needs are there;
+// otherwise the message says which is missing and its control takes the focus (a later
+// track's row on its own page).
+void DiscInfoDialog::Submit() {
+  StoreShownRows();
+  bw::freedb::SubmittedEntry entry;
+  for (int slot = 0; slot < profile_.trackCount && slot < bw::TitleTable::kSlots; ++slot) {
+    entry.trackTitles.push_back(titles_->Get(slot));
+  }
+  entry.artist = ItemText(IDC_DISC_INFO_ARTIST, kMaxTypedText);
+  entry.discName = ItemText(IDC_DISC_INFO_DISC_NAME, kMaxTypedText);
+  entry.category = ItemText(IDC_DISC_INFO_CATEGORY, kMaxTypedText);
+  entry.notes = ItemText(IDC_DISC_INFO_NOTES, bw::freedb::kMaxSubmittedNotes);
+  if (const auto problem = bw::freedb::CheckSubmission(entry)) {
+    ShowMessage(Window(), problem->message);
+    if (problem->page >= 0 && problem->page != page_ && problem->page < pageCount_) {
+      StepPage(problem->page - page_);
+    }
+    SendMessageA(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(problem->focusControl)),
+                 TRUE);
+    return;
+  }
+  bw::freedb::SubmitDisc(Window(), {input_.toc, input_.discId, entry});
+}
+
 void DiscInfoDialog::OnCommand(int id, int code, HWND) {
   if (id >= IDC_DISC_INFO_TITLE_FIRST && id <= IDC_DISC_INFO_TITLE_LAST) {
     if (code == EN_KILLFOCUS) StoreRow(id - IDC_DISC_INFO_TITLE_FIRST);
@@ -230,7 +259,7 @@ void DiscInfoDialog::OnCommand(int id, int code, HWND) {
       break;
     case IDC_DISC_INFO_SUBMIT:
       PlaySoundEffect(kSoundSubmit);
-      StoreShownRows();
+      Submit();
       break;
     default:
       break;

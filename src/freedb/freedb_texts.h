@@ -25,6 +25,18 @@ inline constexpr const char* kTextNotepadToMarker = "<--- To:      --->";
 inline constexpr const char* kTextNotepadSubjectMarker = "<--- Subject: --->";
 inline constexpr const char* kTextNotepadMessageMarker = "<--- Message: --->";
 
+// --- submission: Simple MAPI and Notepad, when they fail ---
+inline constexpr const char* kTextMapiMissing =
+    "Error: Could not load or find Mapi32.dll. Choose another way to submit in Freedb Setup.";
+// Followed by MAPISendMail's error number and a full stop.
+inline constexpr const char* kTextMapiSendFailed =
+    "Error: The e-mail program could not send the disc. MAPI error ";
+// Followed by the file's path.
+inline constexpr const char* kTextNotepadFileFailed = "Error: Could not write the file ";
+// Followed by the file's path, which holds the submission all the same.
+inline constexpr const char* kTextNotepadStartFailed =
+    "Error: Could not start Notepad. The submission is in ";
+
 // --- submission: the e-mail dialog (3800) ---
 inline constexpr const char* kTextSmtpDialogTitle = "Freedb Email Subbmission";
 inline constexpr const char* kTextCreatingEmail =

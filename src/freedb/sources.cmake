@@ -30,7 +30,11 @@ list(APPEND BW_CORE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/winsock_binding.cpp
 )
 list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/disc_submission.cpp
   ${CMAKE_CURRENT_LIST_DIR}/inexact_match_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mapi_mail.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/notepad_submission.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/smtp_submission_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/query_controller.cpp
 )
 # --- end Win32 side ---

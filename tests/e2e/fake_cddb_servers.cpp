@@ -174,14 +174,18 @@ Answer CddbpServer::DefaultAnswer(const std::string& line) {
 CddbpServer::CddbpServer(Script script) : script_(std::move(script)) {
   if (!script_.answer) script_.answer = DefaultAnswer;
   std::vector<int> ports;
-  if (script_.listenOn888) ports.push_back(888);
-  if (script_.listenOn8880) ports.push_back(8880);
+  if (script_.port != 0) {
+    ports.push_back(script_.port);
+  } else {
+    if (script_.listenOn888) ports.push_back(888);
+    if (script_.listenOn8880) ports.push_back(8880);
+  }
   for (int port : ports) {
     auto listener = std::make_unique<Listener>();
     listener->port = port;
     listener->socket = ListenOn(port);
     if (listener->socket == INVALID_SOCKET) {
-      std::fprintf(stderr, "fake CDDBP server: cannot listen on port %d\n", port);
+      std::fprintf(stderr, "fake server: cannot listen on port %d\n", port);
       listening_ = false;
       continue;
     }
@@ -206,7 +210,7 @@ void CddbpServer::Serve(Listener* listener) {
     if (client == INVALID_SOCKET) continue;
     {
       std::lock_guard<std::mutex> lock(mutex_);
-      ++(listener->port == 888 ? connections888_ : connections8880_);
+      ++connections_[listener->port];
     }
     Converse(static_cast<std::uintptr_t>(client), listener->port);
   }
@@ -259,7 +263,8 @@ std::vector<std::string> CddbpServer::Lines() const {
 
 int CddbpServer::ConnectionsOn(int port) const {
   std::lock_guard<std::mutex> lock(mutex_);
-  return port == 888 ? connections888_ : port == 8880 ? connections8880_ : 0;
+  const auto found = connections_.find(port);
+  return found == connections_.end() ? 0 : found->second;
 }
 
 int CddbpServer::FinishedConnections() const {

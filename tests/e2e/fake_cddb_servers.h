@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -55,6 +56,8 @@ class CddbpServer {
   struct Script {
     bool listenOn888 = true;
     bool listenOn8880 = true;
+    // A port of its own instead of 888 and 8880 (25 for a mail server); 0 for none.
+    int port = 0;
     Answer greeting = Say("201 test CDDBP server ready\r\n");
     // Called for every line the client sends (its CR LF removed). The default answers the
     // hello with 200, quit with 230 and a close, anything else with 500.
@@ -90,8 +93,7 @@ class CddbpServer {
   std::vector<std::unique_ptr<Listener>> listeners_;
   mutable std::mutex mutex_;
   std::string received_;
-  int connections888_ = 0;
-  int connections8880_ = 0;
+  std::map<int, int> connections_;  // by port
   int finished_ = 0;
 };
 
