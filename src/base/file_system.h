@@ -68,6 +68,11 @@ class FileSystem {
   virtual Status Remove(const std::string& path) = 0;
   // Makes renames and removals inside `folder` durable (a no-op where renames write through).
   virtual Status SyncFolder(const std::string& folder) = 0;
+  // Gives `to` the last-write time of `from` (copies keep their source's date). File systems
+  // that cannot set times say so with an error; callers treat the date as a nicety.
+  virtual Status CopyModifiedTime(const std::string& from, const std::string& to) {
+    return Status::IoError("cannot set the modified time of " + to);
+  }
 };
 
 // The platform's file system, alive for the whole program.

@@ -139,6 +139,16 @@ class PosixFileSystem final : public FileSystem {
     if (result != 0) return ErrnoStatus("cannot flush folder", name, error);
     return Status::Ok();
   }
+
+  Status CopyModifiedTime(const std::string& from, const std::string& to) override {
+    struct stat source;
+    if (stat(from.c_str(), &source) != 0) return ErrnoStatus("cannot look at", from, errno);
+    const struct timespec times[2] = {source.st_atim, source.st_mtim};
+    if (utimensat(AT_FDCWD, to.c_str(), times, 0) != 0) {
+      return ErrnoStatus("cannot set the modified time of", to, errno);
+    }
+    return Status::Ok();
+  }
 };
 
 }  // namespace

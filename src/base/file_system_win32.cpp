@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "base/file_system.h"
+#include "base/win32_handles.h"
 
 namespace bw {
 namespace {
@@ -149,6 +150,21 @@ class Win32FileSystem final : public FileSystem {
 
   // MOVEFILE_WRITE_THROUGH already waits until the rename is on the disk.
   Status SyncFolder(const std::string&) override { return Status::Ok(); }
+
+  Status CopyModifiedTime(const std::string& from, const std::string& to) override {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(from.c_str(), GetFileExInfoStandard, &data)) {
+      return LastErrorStatus("cannot look at", from);
+    }
+    UniqueFileHandle handle(CreateFileA(to.c_str(), FILE_WRITE_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!handle) return LastErrorStatus("cannot open", to);
+    if (!SetFileTime(handle.Get(), nullptr, nullptr, &data.ftLastWriteTime)) {
+      return LastErrorStatus("cannot set the modified time of", to);
+    }
+    return Status::Ok();
+  }
 };
 
 }  // namespace
