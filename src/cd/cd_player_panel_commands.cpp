@@ -5,6 +5,7 @@
 #include "cd/cd_player_panel_internal.h"
 #include "cd/cd_player_panel_tracks.h"
 #include "cddb/disc_info_dialog.h"
+#include "cddb/garnish_dialog.h"
 #include "shell/dialog_chrome.h"
 #include "shell/message_box.h"
 #include "shell/program_state.h"
@@ -125,7 +126,8 @@ void OnAddEntry(CdPlayerPanel& panel) {
 
 void OnGarnish(CdPlayerPanel& panel) {
   if (!panel.idle) return;
-  // The Garnish dialog (database tools) opens here.
+  RunGarnishDialog(panel.Window(), GarnishInput{g_programFolder});
+  // The tools may have changed the catalogue: its titles are read again.
   if (bw::CdDevice* device = CdDeviceOrNull()) device->ReadTableOfContents();
   ReloadTitles(panel);
   if (panel.playState == bw::PlayState::kPlaying) {

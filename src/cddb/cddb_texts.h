@@ -7,7 +7,8 @@ inline constexpr const char* kTextToolDone = "Done!";
 inline constexpr const char* kTextCountSeparator = " of ";  // "5 of 120"
 inline constexpr const char* kTextWritingPrefix = "Writing: ";  // followed by the artist
 
-// The database tools dialog, when the catalogue has no entries.
+// The database tools dialog, and its messages when the catalogue has no entries.
+inline constexpr const char* kTextGarnishTitle = "Garnish";
 inline constexpr const char* kTextEmptyNothingToEdit = "Database Empty. Nothing to edit!";
 inline constexpr const char* kTextEmptyNothingToSearch = "Database Empty. Nothing to search!";
 inline constexpr const char* kTextEmptyNothingToSort = "Database Empty. Nothing to sort!";

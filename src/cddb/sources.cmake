@@ -52,3 +52,11 @@ list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/export_dialog.cpp
 )
 # --- end database editor and export windows ---
+# Garnish and the catalogue tools' windows
+list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/database_info_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/garnish_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sorter_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tool_status_line.cpp
+)
+# --- end Garnish and the catalogue tools' windows ---
