@@ -56,6 +56,7 @@ list(APPEND BW_APP_SOURCES
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/database_info_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/garnish_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/search_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sorter_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tool_status_line.cpp
 )

@@ -93,7 +93,7 @@ TEST(DatabaseInformation, FiguresOfAPreparedCatalogue) {
   ASSERT_TRUE(bw::DefaultFileSystem().GetFileInfo(path, &file).IsOk());
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_FILE), path);
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_MODIFIED), bw::DateTimeText(file.modified));
-  EXPECT_EQ(Text(info, IDC_DATABASE_INFO_SIZE), ByteCountText(file.size));
+  EXPECT_EQ(Text(info, IDC_DATABASE_INFO_SIZE), bw::ByteCountText(file.size));
   EXPECT_NE(Text(info, IDC_DATABASE_INFO_SIZE).find(" bytes"), std::string::npos);
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_ENTRIES), "3");
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_TRACKS), "10");
@@ -111,7 +111,7 @@ TEST(DatabaseInformation, MissingFileShowsZerosAndIsNotCreated) {
   ASSERT_NE(info, nullptr);
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_ENTRIES), "0");
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_TRACKS), "0");
-  EXPECT_EQ(Text(info, IDC_DATABASE_INFO_SIZE), ByteCountText(0));
+  EXPECT_EQ(Text(info, IDC_DATABASE_INFO_SIZE), bw::ByteCountText(0));
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_PLAYING_TIME), "0 Days, 0 Hours, 0 Minutes, 0 Seconds");
   EXPECT_EQ(Text(info, IDC_DATABASE_INFO_NOTE), kTextInfoNoFile);
   CloseInfo(session, info);
