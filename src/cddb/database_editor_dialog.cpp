@@ -12,6 +12,7 @@
 #include "cddb/disc_info_dialog_pages.h"
 #include "cddb/editor_entry.h"
 #include "cddb/entry_navigation.h"
+#include "cddb/search_dialog.h"
 #include "cddb/tool_texts.h"
 #include "resources/resource.h"
 #include "shell/hover.h"
@@ -321,8 +322,15 @@ void DatabaseEditorDialog::Delete() {
   ShowEntryNumber();
 }
 
+// The search starts from the entry shown; a chosen hit is shown with the focus on its field.
+// The search runs modally, with this dialog's hover timer stopped meanwhile.
 void DatabaseEditorDialog::Search() {
   PlaySoundEffect(kSoundSearch);
+  const SearchResult found = RunSearchDialog(Window(), SearchInput{input_.catalogueFolder, index_});
+  if (!found.chosen || found.index >= count_) return;
+  ShowEntry(found.index);
+  ShowEntryNumber();
+  FocusOnField(found.fieldCode);
 }
 
 // The field a search hit names gets the focus with its whole text selected; a hit in a

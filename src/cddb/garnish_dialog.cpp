@@ -7,7 +7,9 @@
 #include "base/file_system.h"
 #include "cddb/cddb_texts.h"
 #include "cddb/database.h"
+#include "cddb/database_editor_dialog.h"
 #include "cddb/database_info_dialog.h"
+#include "cddb/export_dialog.h"
 #include "cddb/sorter_dialog.h"
 #include "resources/resource.h"
 #include "shell/message_box.h"
@@ -46,9 +48,18 @@ class GarnishDialog : public SkinnedDialog {
 
   // True when the catalogue holds entries; otherwise shows `emptyText` and answers false.
   bool HasEntries(const char* emptyText) const;
+  void OpenEditor(bool searchAtOnce);
 
   const GarnishInput& input_;
 };
+
+// Search Database asks the editor, for this opening only, to open the search at once.
+void GarnishDialog::OpenEditor(bool searchAtOnce) {
+  DatabaseEditorInput editor;
+  editor.catalogueFolder = input_.catalogueFolder;
+  editor.openSearchAtOnce = searchAtOnce;
+  RunDatabaseEditorDialog(Window(), editor);
+}
 
 bool GarnishDialog::HasEntries(const char* emptyText) const {
   bw::Database catalogue(bw::DefaultFileSystem(), input_.catalogueFolder);
@@ -66,10 +77,10 @@ void GarnishDialog::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return;
   switch (id) {
     case IDC_GARNISH_EDITOR:
-      HasEntries(kTextEmptyNothingToEdit);
+      if (HasEntries(kTextEmptyNothingToEdit)) OpenEditor(false);
       break;
     case IDC_GARNISH_SEARCH:
-      HasEntries(kTextEmptyNothingToSearch);
+      if (HasEntries(kTextEmptyNothingToSearch)) OpenEditor(true);
       break;
     case IDC_GARNISH_SORTER:
       if (HasEntries(kTextEmptyNothingToSort)) {
@@ -77,7 +88,9 @@ void GarnishDialog::OnCommand(int id, int code, HWND) {
       }
       break;
     case IDC_GARNISH_EXPORT:
-      HasEntries(kTextEmptyNothingToExport);
+      if (HasEntries(kTextEmptyNothingToExport)) {
+        RunExportDialog(Window(), ExportDialogInput{input_.catalogueFolder});
+      }
       break;
     case IDC_GARNISH_INFO:
       RunDatabaseInfoDialog(Window(), DatabaseInfoInput{input_.catalogueFolder});
