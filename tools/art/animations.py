@@ -260,6 +260,76 @@ def draw_vinyl(canvas, frame, frames):
     canvas.fill(R.circle(c, c, 1.3), INK)
 
 
+def draw_cow(canvas, frame, frames):
+    """A brindled cow grazing: she walks in place, swishes her tail and nods to the grass,
+    chewing, while her bell swings."""
+    w, h = canvas.width, canvas.height
+    t = frame / frames
+    phase = 2 * math.pi * t
+    ground = h - 5
+    canvas.fill(R.ellipse(w / 2, ground + 1.5, 19, 2.2), (60, 40, 20), opacity=0.25)
+    for gx in (4, 41):
+        for k in (-2, 0, 2):
+            canvas.fill(R.segment(gx + k * 0.8, ground + 1, gx + k * 1.6, ground - 4 + abs(k), 0.6), SAGE)
+    body_y = ground - 17 + 0.6 * math.sin(2 * phase)
+    bx0, bx1 = 10, 33
+    # Legs swing in pairs, diagonally, as a walking cow's do.
+    legs = []
+    for i, (lx, shift) in enumerate(((12.5, 0.0), (16.5, math.pi), (27.0, math.pi), (31.0, 0.0))):
+        swing = 1.8 * math.sin(phase + shift)
+        legs.append(R.segment(lx, body_y + 5, lx + swing, ground - 1, 1.5))
+    back = legs[1] | legs[2]
+    canvas.fill(back.grow(0.8), INK)
+    canvas.fill(back, (214, 200, 182))
+    # Tail: a swish from the rump with a dark tuft.
+    swish = math.sin(phase * 2) * 4
+    tail_end = (bx0 - 4 + swish * 0.4, body_y + 9 + abs(swish) * 0.2)
+    tail = R.polyline([(bx0 + 1, body_y - 3), (bx0 - 3, body_y + 2), tail_end], 0.6)
+    canvas.fill(tail.grow(0.4), INK)
+    canvas.fill(R.ellipse(tail_end[0], tail_end[1] + 1, 1.3, 2.0), BROWN_DARK)
+    body = R.rect(bx0, body_y - 6, bx1, body_y + 6, 5.5)
+
+    def hide(x, y):
+        # Brindle: soft tiger stripes of brown over cream.
+        s = math.sin((x * 0.9 - y * 0.5) * 0.9) + 0.6 * math.sin(x * 0.37 + y * 0.8)
+        return R.mix(CREAM, BROWN, 0.85) if s > 0.9 else CREAM
+
+    canvas.fill(body.grow(1.0), INK)
+    canvas.fill(body, hide)
+    canvas.fill(R.ellipse(bx0 + 8, body_y + 6.2, 2.8, 1.7), (240, 170, 170))
+    front = legs[0] | legs[3]
+    canvas.fill(front.grow(0.8), INK)
+    canvas.fill(front, CREAM)
+    for leg_x, shift in ((12.5, 0.0), (31.0, 0.0)):
+        hx = leg_x + 1.8 * math.sin(phase + shift)
+        canvas.fill(R.rect(hx - 1.6, ground - 2.2, hx + 1.6, ground, 0.6), BROWN_DARK)
+    # Head: nods down to the grass twice per loop, jaw chewing.
+    nod = 0.5 - 0.5 * math.cos(phase * 2)
+    hx, hy = bx1 + 5, body_y - 5 + nod * 6
+    canvas.fill(R.polygon([(bx1 - 3, body_y - 5), (hx - 2, hy - 3), (hx + 1, hy + 3), (bx1 - 1, body_y + 3)]).grow(0.8), INK)
+    canvas.fill(R.polygon([(bx1 - 3, body_y - 5), (hx - 2, hy - 3), (hx + 1, hy + 3), (bx1 - 1, body_y + 3)]), CREAM)
+    chew = 0.6 * math.sin(phase * 6)
+    head = R.ellipse(hx, hy, 4.6, 5.0)
+    muzzle = R.ellipse(hx + 2.2, hy + 4.2 + chew * 0.3, 3.6, 2.6)
+    horns = R.arc(hx - 2.5, hy - 6.5, 2.4, 200, 300, 0.7) | R.arc(hx + 2.8, hy - 6.5, 2.4, 240, 340, 0.7)
+    ears = R.ellipse(hx - 5.2, hy - 3.0, 2.4, 1.2) | R.ellipse(hx + 5.0, hy - 3.4, 2.2, 1.1)
+    canvas.fill(horns, (236, 226, 200))
+    canvas.fill((ears | head | muzzle).grow(0.9), INK)
+    canvas.fill(ears, BROWN)
+    canvas.fill(head, lambda x, y: R.mix(CREAM, HONEY_LIGHT, max(0.0, min(1.0, (y - hy + 5) / 10))))
+    canvas.fill(R.ellipse(hx - 1.2, hy - 2.2, 2.2, 1.8), BROWN)
+    canvas.fill(muzzle, (238, 160, 160))
+    canvas.fill(R.circle(hx + 1.0, hy + 4.0 + chew * 0.3, 0.55) | R.circle(hx + 3.6, hy + 4.0 + chew * 0.3, 0.55), BROWN_DARK)
+    canvas.fill(R.circle(hx - 1.6, hy - 0.2, 0.9) | R.circle(hx + 2.4, hy - 0.4, 0.9), INK)
+    # The bell swings under her neck.
+    bell_angle = 0.5 * math.sin(phase * 2 + 1)
+    bx, by = hx - 3.5, hy + 5.5
+    ex, ey = bx + math.sin(bell_angle) * 3.5, by + math.cos(bell_angle) * 3.5
+    canvas.fill(R.segment(bx, by, ex, ey, 0.45), BROWN_DARK)
+    canvas.fill(R.circle(ex, ey + 1.0, 2.0).grow(0.7), INK)
+    canvas.fill(R.circle(ex, ey + 1.0, 2.0), HONEY)
+
+
 def emblem_turned(p, turn):
     """The emblem's label, turned by `turn` radians (for the record)."""
     ox, oy, rr = p.x(50), p.y(50), p.s(48)
@@ -285,6 +355,7 @@ ANIMATIONS = [
     Animation("Level Meter", 48, 48, [90] * 12, draw_meter, "anim_level_meter"),
     Animation("Honey Drip", 32, 32, [120] * 6 + [60] * 4 + [300], draw_honey_drip, "anim_honey_drip"),
     Animation("Vinyl Record", 48, 48, [60] * 12, draw_vinyl, "anim_vinyl_record"),
+    Animation("Cow", 48, 48, [110] * 12, draw_cow, "anim_cow"),
 ]
 
 # Strings 100-105: the defaults for sound, MIDI, CD player, copy/move, internet and the fixed one.
