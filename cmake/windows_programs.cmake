@@ -58,6 +58,8 @@ if(BW_APP_SOURCES)
   endif()
 endif()
 
+include(${CMAKE_SOURCE_DIR}/cmake/companion_programs.cmake)
+
 # GoogleTest from Debian's source package, built with the cross compiler.
 set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

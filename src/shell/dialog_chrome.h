@@ -23,15 +23,22 @@ inline constexpr DWORD kHelpContextBase = 10000;
 
 // The table for the controls `ids`: static constexpr auto kHelp = MakeHelpIds(IDC_A, IDC_B);
 // and then kHelp.data() where a HelpIdTable is wanted.
-template <class... Ids>
-constexpr std::array<DWORD, 2 * sizeof...(Ids) + 2> MakeHelpIds(Ids... ids) {
+// The companion programs number their contexts from bases of their own (the installer 14000,
+// the uninstaller 15000): MakeHelpIdsFrom<14000>(IDC_A, IDC_B).
+template <DWORD Base, class... Ids>
+constexpr std::array<DWORD, 2 * sizeof...(Ids) + 2> MakeHelpIdsFrom(Ids... ids) {
   std::array<DWORD, 2 * sizeof...(Ids) + 2> table{};
   std::size_t at = 0;
   for (const int id : {static_cast<int>(ids)...}) {
     table[at++] = static_cast<DWORD>(id);
-    table[at++] = kHelpContextBase + static_cast<DWORD>(id);
+    table[at++] = Base + static_cast<DWORD>(id);
   }
   return table;
+}
+
+template <class... Ids>
+constexpr std::array<DWORD, 2 * sizeof...(Ids) + 2> MakeHelpIds(Ids... ids) {
+  return MakeHelpIdsFrom<kHelpContextBase>(ids...);
 }
 
 class DialogChrome {
