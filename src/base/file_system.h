@@ -68,6 +68,13 @@ class FileSystem {
   virtual Status Remove(const std::string& path) = 0;
   // Makes renames and removals inside `folder` durable (a no-op where renames write through).
   virtual Status SyncFolder(const std::string& folder) = 0;
+
+  // The bytes the user may still write on the volume that holds `folder`. File systems that
+  // cannot tell answer NotFound, and callers then go ahead without the check.
+  virtual Status GetFreeBytes(const std::string& folder, std::uint64_t* bytes) {
+    *bytes = 0;
+    return Status::NotFound("free space of " + folder + " unknown");
+  }
   // Gives `to` the last-write time of `from` (copies keep their source's date). File systems
   // that cannot set times say so with an error; callers treat the date as a nicety.
   virtual Status CopyModifiedTime(const std::string& from, const std::string& to) {

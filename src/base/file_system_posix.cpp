@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -137,6 +138,15 @@ class PosixFileSystem final : public FileSystem {
     const int error = errno;
     close(fd);
     if (result != 0) return ErrnoStatus("cannot flush folder", name, error);
+    return Status::Ok();
+  }
+
+  Status GetFreeBytes(const std::string& folder, std::uint64_t* bytes) override {
+    *bytes = 0;
+    struct statvfs volume;
+    const std::string name = folder.empty() ? "." : folder;
+    if (statvfs(name.c_str(), &volume) != 0) return ErrnoStatus("cannot look at", name, errno);
+    *bytes = static_cast<std::uint64_t>(volume.f_bavail) * volume.f_frsize;
     return Status::Ok();
   }
 

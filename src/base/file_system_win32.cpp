@@ -151,6 +151,16 @@ class Win32FileSystem final : public FileSystem {
   // MOVEFILE_WRITE_THROUGH already waits until the rename is on the disk.
   Status SyncFolder(const std::string&) override { return Status::Ok(); }
 
+  Status GetFreeBytes(const std::string& folder, std::uint64_t* bytes) override {
+    *bytes = 0;
+    ULARGE_INTEGER available;
+    if (!GetDiskFreeSpaceExA(folder.c_str(), &available, nullptr, nullptr)) {
+      return LastErrorStatus("cannot get the free space of", folder);
+    }
+    *bytes = available.QuadPart;
+    return Status::Ok();
+  }
+
   Status CopyModifiedTime(const std::string& from, const std::string& to) override {
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(from.c_str(), GetFileExInfoStandard, &data)) {

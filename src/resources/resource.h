@@ -144,6 +144,38 @@
 #define IDC_EDITOR_PATH 1640
 #define IDC_EDITOR_PATH_LABEL 1641
 
+// --- filetools: delete 500, rename 700, copy and move 800, file exists 900 (file_tools) ---
+#define IDD_DELETE_FILES 500
+#define IDC_DELETE_OK 510
+#define IDC_DELETE_CANCEL 511
+#define IDC_DELETE_QUESTION 520
+#define IDC_DELETE_FILES 521
+#define IDC_DELETE_COUNT 522
+#define IDD_RENAME_FILES 700
+#define IDC_RENAME_OK 710
+#define IDC_RENAME_SKIP 711
+#define IDC_RENAME_CANCEL 712
+#define IDC_RENAME_COUNT 720
+#define IDC_RENAME_OLD 721
+#define IDC_RENAME_NEW 722
+#define IDD_COPY_MOVE 800
+#define IDC_COPY_OK 810
+#define IDC_COPY_CANCEL 811
+#define IDC_COPY_BROWSE 812
+#define IDC_COPY_QUESTION 820
+#define IDC_COPY_FILES 821
+#define IDC_COPY_COUNT 822
+#define IDC_COPY_DESTINATION 823
+#define IDC_COPY_STATUS 824
+#define IDD_FILE_EXISTS 900
+#define IDC_EXISTS_OVERWRITE 910
+#define IDC_EXISTS_SKIP 911
+#define IDC_EXISTS_OVERWRITE_ALL 912
+#define IDC_EXISTS_CANCEL 913
+#define IDC_EXISTS_NAME 920
+#define IDC_EXISTS_OLD 921
+#define IDC_EXISTS_NEW 922
+
 // --- panels: Audio 3000, MIDI 3100, Video 3200, CD Player 3300 (main) ---
 /* Audio panel; the MIDI panel's ids are these plus 100, the Video panel's plus 200. */
 #define IDD_AUDIO_PANEL 3000
