@@ -6,16 +6,17 @@
 #include "filetools/editor_selection_dialog.h"
 #include "freedb/internet_binding.h"
 #include "freedb/query_controller.h"
-#include "shell/default_panels.h"
+#include "media/media_panel.h"
 #include "shell/program_parts.h"
 #include "shell/startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
   ProgramParts parts;
-  parts.panels[kAudioTab] = CreateFileListPanel;
-  parts.panels[kMidiTab] = CreateFileListPanel;
-  parts.panels[kVideoTab] = CreateFileListPanel;
+  parts.panels[kAudioTab] = CreateAudioPanel;
+  parts.panels[kMidiTab] = CreateMidiPanel;
+  parts.panels[kVideoTab] = CreateVideoPanel;
   parts.panels[kCdPlayerTab] = CreateCdPlayerPanel;
+  parts.stopMediaPlayback = StopMediaPlayback;
   parts.stopFreedbQuery = bw::freedb::AbortQuery;
   parts.runEditorSelection = RunEditorSelection;
 

@@ -19,7 +19,11 @@ int FillFileList(HWND listBox, const char* pattern) {
   int added = 0;
   LONG widest = 0;
   do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    // Files only: no folders, and nothing the user's file manager hides.
+    if (found.dwFileAttributes &
+        (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) {
+      continue;
+    }
     SIZE extent{};
     if (dc &&
         GetTextExtentPoint32A(dc.Get(), found.cFileName, lstrlenA(found.cFileName), &extent) &&

@@ -35,8 +35,6 @@ list(APPEND BW_CORE_SOURCES
 )
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/about_dialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/default_panels.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/file_list_refresh.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/panel_host.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_state.cpp
