@@ -107,12 +107,11 @@ MCIERROR MediaDevice::PlayFrom(std::uint32_t from) {
 }
 
 MCIERROR MediaDevice::MoveTo(std::uint32_t to) {
-  MCI_PLAY_PARMS play = {};
-  play.dwFrom = to;
-  play.dwTo = to;
-  return id_ == 0 ? MCIERR_INVALID_DEVICE_ID
-                  : mciSendCommandA(id_, MCI_PLAY, MCI_FROM | MCI_TO,
-                                    reinterpret_cast<DWORD_PTR>(&play));
+  // A seek positions the device without playing on every driver; a play from and to the
+  // same place plays on to the end on some.
+  MCI_SEEK_PARMS seek = {};
+  seek.dwTo = to;
+  return Send(MCI_SEEK, MCI_TO, &seek);
 }
 
 MCIERROR MediaDevice::Pause() {

@@ -24,6 +24,9 @@ namespace small = skin::small_sheet;
 
 MediaPanel* g_livePanel = nullptr;
 
+// Posted to itself when the location edit has lost the focus.
+constexpr UINT kLocationLeftMessage = WM_APP + 1;
+
 // The help ids of one kind's controls; the MIDI and Video ids are the Audio ids moved on.
 template <int kStep>
 constexpr auto PanelHelpIds() {
@@ -168,7 +171,9 @@ void MediaPanel::OnCommand(int id, int code, HWND control) {
       if (code == LBN_DBLCLK) OnPlay(*this);
       break;
     case IDC_MEDIA_LOCATION:
-      if (code == EN_KILLFOCUS) OnLocationEdited(*this);
+      // Taken once the focus has moved on: a message box in the middle of the change of
+      // focus would run inside the click that moved it.
+      if (code == EN_KILLFOCUS) PostMessageA(Window(), kLocationLeftMessage, 0, 0);
       break;
     case IDC_MEDIA_PLAY: OnPlay(*this); break;
     case IDC_MEDIA_STOP: OnStopButton(*this); break;
@@ -219,6 +224,9 @@ std::optional<INT_PTR> MediaPanel::OnMessage(UINT message, WPARAM wParam, LPARAM
       if (reinterpret_cast<HWND>(lParam) == Control(IDC_MEDIA_POSITION_BAR)) {
         OnPositionBarScroll(*this, wParam);
       }
+      return TRUE;
+    case kLocationLeftMessage:
+      OnLocationEdited(*this);
       return TRUE;
     case WM_DROPFILES:
       OnFilesDropped(*this, reinterpret_cast<HDROP>(wParam));
