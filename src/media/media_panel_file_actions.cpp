@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "media/media_info_dialog.h"
 #include "media/media_panel_internal.h"
 #include "media/media_panel_texts.h"
 #include "shell/animation.h"
 #include "shell/hover.h"
 #include "shell/message_box.h"
+#include "shell/program_state.h"
 #include "shell/sound_effects.h"
 
 namespace {
@@ -40,6 +42,24 @@ void OnBrowseOrSearch(MediaPanel& panel, int audioId) {
   StopPanelAnimation(panel);
 }
 
+bw::MediaInfoKind InfoKindOf(const MediaPanel& panel) {
+  if (panel.Mode() == kModeMidi) return bw::MediaInfoKind::kMidi;
+  if (panel.Mode() == kModeVideo) return bw::MediaInfoKind::kVideo;
+  return bw::MediaInfoKind::kAudio;
+}
+
+// Info: the information dialog of each selected file in list order; the panel is disabled
+// while the series runs.
+void ShowFileInformation(MediaPanel& panel, const std::vector<int>& selection) {
+  MediaInfoSeriesInput input;
+  input.kind = InfoKindOf(panel);
+  input.panel = panel.Window();
+  const std::string& folder = *MediaFolder(panel.Mode(), g_settings.main);
+  for (int index : selection) input.paths.push_back(folder + ListText(panel, index));
+  if (!selection.empty()) g_mediaPlayback.currentFileName = ListText(panel, selection.front());
+  RunMediaInfoSeries(panel.Window(), input);
+}
+
 }  // namespace
 
 void OnFileAction(MediaPanel& panel, int audioId) {
@@ -50,6 +70,10 @@ void OnFileAction(MediaPanel& panel, int audioId) {
   RunStopRoutine(&panel);
   const bool hovering = StopHoverTimer(panel.Window());
   const std::vector<int> selection = ReadSelection(panel);
-  if (selection.empty()) ShowMessage(panel.Window(), NothingSelectedText(audioId));
+  if (selection.empty()) {
+    ShowMessage(panel.Window(), NothingSelectedText(audioId));
+  } else if (audioId == IDC_MEDIA_INFO) {
+    ShowFileInformation(panel, selection);
+  }
   if (hovering) StartHoverTimer(panel.Window());
 }

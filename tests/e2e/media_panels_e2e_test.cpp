@@ -487,4 +487,21 @@ TEST_F(MediaPanels, VideoAndMidiPanelsListTheirKinds) {
   e2e::SaveScreenshot(main, "media_midi_panel");
 }
 
+TEST_F(MediaPanels, InfoShowsTheSelectionsDialogsAndLeavesThePanelUsable) {
+  AddWav("a.wav", 300);
+  AddWav("b.wav", 300);
+  Start();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Count() == 2; }, 5000));
+  Press(IDC_MEDIA_INFO);
+  EXPECT_EQ(TakeMessage(), kTextNoFilesInfo);
+  Select({0, 1});
+  Press(IDC_MEDIA_INFO);
+  HWND first = program.WaitForWindow("Audio File Information", 8000);
+  ASSERT_NE(first, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(panel));
+  PostMessageA(first, WM_COMMAND, IDCANCEL, 0);  // ends the series
+  EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(panel) != FALSE; }, 5000));
+  EXPECT_EQ(e2e::FindTopWindow("Audio File Information", program.ProcessId()), nullptr);
+}
+
 }  // namespace
