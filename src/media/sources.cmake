@@ -20,6 +20,7 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/play_queue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/position_scale.cpp
   ${CMAKE_CURRENT_LIST_DIR}/quicktime_info.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/video_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/video_info.cpp
   ${CMAKE_CURRENT_LIST_DIR}/wave_info.cpp
 )
