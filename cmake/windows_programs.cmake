@@ -39,6 +39,21 @@ add_custom_command(
   VERBATIM)
 add_custom_target(bw_help ALL DEPENDS ${BW_HELP_FILE} ${BW_README_FILE})
 
+# The default web template (its pictures drawn by tools/web/make_default_gifs.py) lies
+# beside the programs, where the Create HTML Document dialog looks first.
+file(GLOB BW_WEB_TEMPLATE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/web/*)
+set(BW_WEB_TEMPLATE_COPIES)
+foreach(template_file ${BW_WEB_TEMPLATE_FILES})
+  get_filename_component(template_name ${template_file} NAME)
+  add_custom_command(
+    OUTPUT ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${template_name}
+    COMMAND ${CMAKE_COMMAND} -E copy ${template_file} ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${template_name}
+    DEPENDS ${template_file}
+    VERBATIM)
+  list(APPEND BW_WEB_TEMPLATE_COPIES ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${template_name})
+endforeach()
+add_custom_target(bw_web_template ALL DEPENDS ${BW_WEB_TEMPLATE_COPIES})
+
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${BW_ART_DIR} -I${CMAKE_SOURCE_DIR}/src -I${CMAKE_SOURCE_DIR}/src/resources")
 
 if(EXISTS ${CMAKE_SOURCE_DIR}/src/waxanim/sources.cmake)

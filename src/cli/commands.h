@@ -16,3 +16,6 @@ int RunMp3InfoCommand(int argc, char** argv);
 
 // brindwax-cli mediainfo [--audio|--midi|--video] FILE...: the file information dialogs' fields.
 int RunMediaInfoCommand(int argc, char** argv);
+
+// brindwax-cli html FOLDER DEST [options]: the catalogue's web pages.
+int RunHtmlCommand(int argc, char** argv);
