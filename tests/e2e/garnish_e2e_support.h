@@ -49,6 +49,7 @@ struct TestEntry {
   std::string artist;
   std::string discName;
   std::vector<std::uint16_t> trackSeconds;
+  std::string titlePrefix = "Track";  // the titles read "Track 1", "Track 2" ...
 };
 
 inline bw::DiscProfile ProfileOfTracks(const std::vector<std::uint16_t>& seconds) {
@@ -68,7 +69,7 @@ inline void AppendEntries(bw::Database& catalogue, const std::vector<TestEntry>&
   for (const TestEntry& entry : entries) {
     bw::TitleTable titles;
     for (std::size_t i = 0; i < entry.trackSeconds.size(); ++i) {
-      titles.Set(static_cast<int>(i), entry.artist + " song " + std::to_string(i + 1));
+      titles.Set(static_cast<int>(i), entry.titlePrefix + " " + std::to_string(i + 1));
     }
     bw::EntryDetails details;
     details.artist = entry.artist;

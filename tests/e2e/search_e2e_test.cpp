@@ -73,9 +73,12 @@ class SearchTest : public testing::Test {
     std::vector<std::string> items;
     const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-      char text[600] = {};
-      SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
-      items.push_back(text);
+      // Across processes the list's text comes over in its wide form.
+      wchar_t text[600] = {};
+      SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+      char narrow[600] = {};
+      WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof(narrow), nullptr, nullptr);
+      items.push_back(narrow);
     }
     return items;
   }
@@ -100,7 +103,9 @@ class SearchTest : public testing::Test {
     return info.hwndFocus;
   }
   bool EditorFocusIs(int id) const {
-    return e2e::WaitUntil([&] { return EditorFocus() == e2e::FindControl(editor_, id); }, 3000);
+    const bool focused = e2e::WaitUntil([&] { return EditorFocus() == e2e::FindControl(editor_, id); }, 3000);
+    if (!focused) ADD_FAILURE() << "focus on " << GetDlgCtrlID(EditorFocus());
+    return focused;
   }
 
   CdPlayerSession session_;
@@ -114,7 +119,7 @@ TEST_F(SearchTest, TextSearchFindsEveryOccurrenceOnceAnEntryAndShowsTheHit) {
   Prepare({{"xaby", "one", {100}},
            {"aab", "two", {101}},
            {"nothing", "three", {102}},
-           {"abc", "four", {103, 104}}});  // its track titles hold "abc" too: the hit is a track
+           {"abc", "four", {103, 104}, "abc"}});  // its titles match too: the hit is a track
   session_.folder.WriteIni("SEARCH", "SearchEntireDatabase", "TRUE");
   ASSERT_NO_FATAL_FAILURE(OpenFromGarnish());
   e2e::Sleep(400);
@@ -159,10 +164,10 @@ TEST_F(SearchTest, AHitInTrackSeventeenOpensThePageOfIt) {
   std::vector<std::uint16_t> seventeen(17, 60);
   Prepare({{"Many", "Tracks", seventeen}});
   ASSERT_NO_FATAL_FAILURE(OpenFromGarnish());
-  EXPECT_EQ(Search("song 17"), std::string("1") + kTextItemsFoundSuffix);
+  EXPECT_EQ(Search("Track 17"), std::string("1") + kTextItemsFoundSuffix);
   ASSERT_NO_FATAL_FAILURE(Choose("Many - Tracks"));
   EXPECT_TRUE(EditorFocusIs(IDC_EDITOR_TITLE_FIRST + 1));
-  EXPECT_EQ(Text(editor_, IDC_EDITOR_TITLE_FIRST + 1), "Many song 17");
+  EXPECT_EQ(Text(editor_, IDC_EDITOR_TITLE_FIRST + 1), "Track 17");
 }
 
 TEST_F(SearchTest, PropertyOptionsFromTheSettings) {
