@@ -60,30 +60,38 @@ class ExportDialog : public SkinnedDialog {
 
   // Makes the destination field good (its folder and "export.txt"); answers whether the
   // folder passed the checks, after "Invalid path!" when it did not.
-  bool CommitDestination();
+  bool CommitDestination(bool leaving);
   bw::ExportOptions ChosenOptions() const;
   void ShowStatus(std::string_view text) const;
   void Start();
 
   const ExportDialogInput& input_;
   bool committing_ = false;  // the "Invalid path!" box takes the focus from the field
+  std::string committedText_;  // the field's text as last made good
+  bool committedValid_ = true;
 };
 
 void ExportDialog::OnInitDialog() {
   SendDlgItemMessageA(Window(), IDC_EXPORT_PATH, EM_LIMITTEXT, MAX_PATH - 1, 0);
-  SetItemText(IDC_EXPORT_PATH, bw::DefaultExportDestination(input_.catalogueFolder));
+  committedText_ = bw::DefaultExportDestination(input_.catalogueFolder);
+  SetItemText(IDC_EXPORT_PATH, committedText_);
   for (int id = IDC_EXPORT_ITEM_FIRST; id <= IDC_EXPORT_ITEM_LAST; ++id) SetChecked(id, true);
   SetChecked(IDC_EXPORT_SORT_YES, true);
   SetChecked(IDC_EXPORT_PLAIN, true);
   SetItemText(IDC_EXPORT_STATUS, "");
 }
 
-bool ExportDialog::CommitDestination() {
+bool ExportDialog::CommitDestination(bool leaving) {
   if (committing_) return false;
+  const std::string typed = ItemText(IDC_EXPORT_PATH);
+  // Leaving a field that was made good already (Enter, then a click elsewhere) says nothing
+  // again; Start with a refused folder says it once more.
+  if (typed == committedText_ && (leaving || committedValid_)) return committedValid_;
   committing_ = true;
   bool valid = false;
-  SetItemText(IDC_EXPORT_PATH,
-              bw::ExportDestination(ItemText(IDC_EXPORT_PATH), FolderExists, &valid));
+  committedText_ = bw::ExportDestination(typed, FolderExists, &valid);
+  committedValid_ = valid;
+  SetItemText(IDC_EXPORT_PATH, committedText_);
   if (!valid) ShowMessage(Window(), kTextExportInvalidPath);
   committing_ = false;
   return valid;
@@ -113,7 +121,7 @@ void ExportDialog::Start() {
   const bool anyItem = std::any_of(options.items.begin(), options.items.end(),
                                    [](bool on) { return on; });
   // The export itself says when no item is chosen; a bad folder is never written into.
-  if (!anyItem || CommitDestination()) {
+  if (!anyItem || CommitDestination(false)) {
     const std::string destination = ItemText(IDC_EXPORT_PATH);
     bw::Database catalogue(bw::DefaultFileSystem(), input_.catalogueFolder);
     const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
@@ -142,10 +150,10 @@ void ExportDialog::OnCommand(int id, int code, HWND) {
       if (code == BN_CLICKED) PlaySoundEffect(kSoundRadio);
       break;
     case IDC_EXPORT_PATH:
-      if (code == EN_KILLFOCUS) CommitDestination();
+      if (code == EN_KILLFOCUS) CommitDestination(true);
       break;
     case IDOK:  // Enter in the destination makes it good at once
-      if (GetFocus() == Item(IDC_EXPORT_PATH)) CommitDestination();
+      if (GetFocus() == Item(IDC_EXPORT_PATH)) CommitDestination(false);
       break;
     case IDC_EXPORT_BROWSE:
       PlaySoundEffect(kSoundBrowse);
