@@ -10,6 +10,7 @@
 #include "cddb/database.h"
 #include "cddb/database_export.h"
 #include "cddb/text_rules.h"
+#include "cddb/tool_status_line.h"
 #include "resources/resource.h"
 #include "shell/hover.h"
 #include "shell/message_box.h"
@@ -24,8 +25,6 @@ constexpr int kSoundBrowse = 8;
 constexpr int kSoundRadio = 20;
 constexpr int kSoundCheckBox = 21;
 constexpr int kSoundStart = 26;
-
-constexpr std::uint64_t kCountInterval = 100;  // milliseconds between per-entry status texts
 
 using namespace skin::small_sheet;
 constexpr SkinnedButton kButtons[] = {
@@ -62,7 +61,6 @@ class ExportDialog : public SkinnedDialog {
   // folder passed the checks, after "Invalid path!" when it did not.
   bool CommitDestination(bool leaving);
   bw::ExportOptions ChosenOptions() const;
-  void ShowStatus(std::string_view text) const;
   void Start();
 
   const ExportDialogInput& input_;
@@ -108,12 +106,6 @@ bw::ExportOptions ExportDialog::ChosenOptions() const {
   return options;
 }
 
-void ExportDialog::ShowStatus(std::string_view text) const {
-  SetItemText(IDC_EXPORT_STATUS, std::string(text));
-  // The export runs inside this command: nothing else paints the line until it returns.
-  if (HWND status = Item(IDC_EXPORT_STATUS)) UpdateWindow(status);
-}
-
 void ExportDialog::Start() {
   PlaySoundEffect(kSoundStart);
   StopHoverTimer(Window());
@@ -124,14 +116,11 @@ void ExportDialog::Start() {
   if (!anyItem || CommitDestination(false)) {
     const std::string destination = ItemText(IDC_EXPORT_PATH);
     bw::Database catalogue(bw::DefaultFileSystem(), input_.catalogueFolder);
-    const HCURSOR previous = SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    bw::ProgressThrottle progress(
-        [this](const bw::ProgressEvent& event) { ShowStatus(event.text); },
-        [] { return static_cast<std::uint64_t>(GetTickCount()); }, kCountInterval);
+    ToolStatusLine statusLine(Window(), IDC_EXPORT_STATUS);
+    WaitCursor hourglass;
     const bw::Status status = bw::ExportDatabase(
         catalogue, options, destination, bw::PlatformTextRules().compare,
-        [this] { return AskQuestion(Window(), kTextExportAskOverwrite); }, progress);
-    SetCursor(previous != nullptr ? previous : LoadCursorA(nullptr, IDC_ARROW));
+        [this] { return AskQuestion(Window(), kTextExportAskOverwrite); }, statusLine.Callback());
     if (status.IsOk()) MessageBeep(MB_OK);
   }
   StartHoverTimer(Window());
