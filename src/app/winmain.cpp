@@ -4,6 +4,7 @@
 
 #include "cd/cd_player_panel.h"
 #include "filetools/editor_selection_dialog.h"
+#include "filetools/volume_mixer_dialog.h"
 #include "freedb/internet_binding.h"
 #include "freedb/query_controller.h"
 #include "media/media_panel.h"
@@ -19,6 +20,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   parts.stopMediaPlayback = StopMediaPlayback;
   parts.stopFreedbQuery = bw::freedb::AbortQuery;
   parts.runEditorSelection = RunEditorSelection;
+  parts.runVolumeMixerSelection = [](HWND owner) { RunVolumeMixerDialog(owner); };
+  parts.startVolumeMixer = StartVolumeMixer;
 
   // A failure leaves the internet library unbound; the operations that need it say so.
   bw::freedb::BindInternetLibrary();

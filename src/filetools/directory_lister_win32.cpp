@@ -47,6 +47,13 @@ FileId IdentityOf(const std::string& folder) {
 
 }  // namespace
 
+int CompareNamesAsListBoxesDo(std::string_view a, std::string_view b) {
+  const int result = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(),
+                                    static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()));
+  if (result == 0) return CompareNamesIgnoringCase(a, b);  // the system could not compare them
+  return result - CSTR_EQUAL;
+}
+
 Status Win32DirectoryLister::List(const std::string& folder, FileId* folderId,
                                   const DirectoryEntryVisitor& visit) {
   CriticalErrorGuard quiet;

@@ -13,4 +13,8 @@ class Win32DirectoryLister final : public DirectoryLister {
               const DirectoryEntryVisitor& visit) override;
 };
 
+// The order of the system's sorted list boxes: the user's locale, case ignored. The windows
+// sort folder names with it so their lists read as the system's own would.
+int CompareNamesAsListBoxesDo(std::string_view a, std::string_view b);
+
 }  // namespace bw

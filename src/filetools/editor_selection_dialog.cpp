@@ -2,12 +2,11 @@
 // Browse and Clear.
 #include "filetools/editor_selection_dialog.h"
 
-#include <commdlg.h>
-
 #include <array>
 #include <string>
 
 #include "filetools/editor_selection_texts.h"
+#include "filetools/program_folder_list.h"
 #include "resources/resource.h"
 #include "shell/message_box.h"
 #include "shell/program_state.h"
@@ -32,7 +31,8 @@ constexpr SkinnedButton kButtons[] = {
 
 constexpr auto kHelpIds = MakeHelpIds(IDC_EDITOR_OK, IDC_EDITOR_CANCEL, IDC_EDITOR_BROWSE,
                                       IDC_EDITOR_CLEAR, 1620, 1621, 1622, 1623, 1624, 1625, 1626,
-                                      IDC_EDITOR_PATH);
+                                      IDC_EDITOR_PATH, IDC_EDITOR_PROGRAMS,
+                                      IDC_EDITOR_PROGRAMS_LABEL);
 
 int KindRadioId(EditorKind kind) { return IDC_EDITOR_KIND_FIRST + static_cast<int>(kind); }
 int ProgramLabelId(EditorKind kind) { return IDC_EDITOR_PROGRAM_FIRST + static_cast<int>(kind); }
@@ -68,6 +68,7 @@ class EditorSelectionDialog : public SkinnedDialog {
     SendDlgItemMessageA(Window(), IDC_EDITOR_PATH, EM_LIMITTEXT, MAX_PATH - 1, 0);
     SetChecked(KindRadioId(kind_), true);
     ShowKind();
+    programs_.Show(Window(), FirstProgramFolder(typed_[Index(kind_)]));
     // The dialog manager gives the focus to the first radio after this; the shown kind gets it.
     PostMessageA(Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(KindRadioId(kind_))), TRUE);
   }
@@ -90,8 +91,17 @@ class EditorSelectionDialog : public SkinnedDialog {
           SetItemText(ProgramLabelId(kind_), ProgramLabel(typed_[Index(kind_)]));
         }
         break;
+      case IDC_EDITOR_PROGRAMS:
+        // A program picked in the list becomes the shown kind's editor.
+        if (code == LBN_SELCHANGE) {
+          if (std::optional<std::string> program = programs_.SelectedProgram(Window())) {
+            SetItemText(IDC_EDITOR_PATH, *program);
+          }
+        }
+        break;
       case IDC_EDITOR_BROWSE:
-        OnBrowse();
+        PlaySoundEffect(kSoundBrowse);
+        programs_.Browse(Window());
         break;
       case IDC_EDITOR_CLEAR:
         PlaySoundEffect(kSoundClear);
@@ -124,21 +134,6 @@ class EditorSelectionDialog : public SkinnedDialog {
     showing_ = false;
   }
 
-  void OnBrowse() {
-    PlaySoundEffect(kSoundBrowse);
-    char file[MAX_PATH] = {};
-    lstrcpynA(file, ItemText(IDC_EDITOR_PATH).c_str(), sizeof file);
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = Window();
-    open.lpstrFilter = "Programs (*.exe)\0*.exe\0All files (*.*)\0*.*\0";
-    open.lpstrFile = file;
-    open.nMaxFile = sizeof file;
-    open.lpstrTitle = kTextBrowseForEditor;
-    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&open)) SetItemText(IDC_EDITOR_PATH, file);
-  }
-
   void OnOk() {
     const EditorPlan plan = PlanEditorChanges(stored_, typed_, IsProgramFile);
     if (plan.invalid) {
@@ -160,6 +155,7 @@ class EditorSelectionDialog : public SkinnedDialog {
   std::array<std::string, kEditorKindCount> stored_;
   std::array<std::string, kEditorKindCount> typed_;
   bool showing_ = false;  // the edit is being filled for another kind, not typed in
+  ProgramFolderList programs_{IDC_EDITOR_PROGRAMS, IDC_EDITOR_PROGRAMS_LABEL};
 };
 
 }  // namespace

@@ -13,5 +13,3 @@ inline constexpr const char* kTextNoEditor = "(none)";
 // Above the edit field: "Editor program for *.WAV files:".
 inline constexpr const char* kTextEditorProgramPrefix = "Editor program for ";
 inline constexpr const char* kTextEditorProgramSuffix = " files:";
-// The common file dialog's title and filter while browsing for a program.
-inline constexpr const char* kTextBrowseForEditor = "Select Editor Program";

@@ -47,3 +47,6 @@ inline constexpr const char* kTextBlank = " ";
 // Folder browser: Search on a network path.
 inline constexpr const char* kTextSearchMappedDrivesOnly =
     "The Search feature will only work with mapped drives. Drive letters A thru Z.";
+
+// The program selections: the label over the list of a folder's programs.
+inline constexpr const char* kTextProgramsIn = "Programs in ";

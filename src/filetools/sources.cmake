@@ -26,14 +26,20 @@ list(APPEND BW_CORE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/drive_queries_win32.cpp
 )
 
-# The media files' external editors (their selection and launch) and the copy, move, rename
-# and delete tools.
+# The windows: the folder browser and its lists, the drive search, the media files' external
+# editors (their selection and launch), the volume mixer's selection, and the copy, move,
+# rename and delete tools.
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/copy_move_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/delete_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drive_search_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_launch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editor_selection_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_exists_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/file_name_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_browser_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/folder_browser_lists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_folder_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/rename_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/volume_mixer_dialog.cpp
 )

@@ -13,7 +13,7 @@
 #define IDB_SPLASH 20
 #define IDR_PROGRAM_PALETTE 2100
 
-// --- shell: main window, about, volume mixer, accelerators (main) ---
+// --- shell: main window, about, accelerators (main) ---
 #define IDD_MAIN 100
 #define IDC_MAIN_HELP 109
 #define IDC_MAIN_SETUP 110
@@ -41,6 +41,7 @@
 #define IDC_ABOUT_NAME 4020
 #define IDC_ABOUT_VERSION 4021
 #define IDC_ABOUT_TEXT 4022
+
 // --- file information: Audio 1200, MIDI 1300, Video 1400; one layout, ids from each number ---
 #define IDD_AUDIO_INFO 1200
 #define IDD_MIDI_INFO 1300
@@ -74,12 +75,6 @@
 #define MEDIA_INFO_FIELDS 30
 #define MEDIA_INFO_OK_LABEL 40
 #define MEDIA_INFO_CANCEL_LABEL 41
-#define IDD_VOLUME_MIXER 1900
-#define IDC_VOLUME_MIXER_OK 1910
-#define IDC_VOLUME_MIXER_CANCEL 1911
-#define IDC_VOLUME_MIXER_BROWSE 1912
-#define IDC_VOLUME_MIXER_PATH 1920
-#define IDC_VOLUME_MIXER_HINT 1921
 
 // --- shell: options dialog 400 and animation setup 3900 (options) ---
 #define IDD_OPTIONS 400
@@ -135,14 +130,57 @@
 
 // --- filetools: editor selection 1600 (options) ---
 #define IDD_EDITOR_SELECTION 1600
-#define IDC_EDITOR_OK 1610
+#define IDC_EDITOR_PROGRAMS 1610  /* the programs of the folder browsed last */
 #define IDC_EDITOR_CANCEL 1611
 #define IDC_EDITOR_BROWSE 1612
 #define IDC_EDITOR_CLEAR 1613
+#define IDC_EDITOR_OK 1614
 #define IDC_EDITOR_KIND_FIRST 1620  /* 1620-1626: *.Wav, *.Mp3, *.Mid, *.Rmi, *.Avi, *.Mov, *.Mpg */
 #define IDC_EDITOR_PROGRAM_FIRST 1630  /* 1630-1636: each kind's editor program */
 #define IDC_EDITOR_PATH 1640
 #define IDC_EDITOR_PATH_LABEL 1641
+#define IDC_EDITOR_PROGRAMS_LABEL 1642
+
+// --- filetools: volume mixer selection 1900 (folder_browser) ---
+#define IDD_VOLUME_MIXER 1900
+#define IDC_VOLUME_MIXER_OK 1910
+#define IDC_VOLUME_MIXER_CANCEL 1911
+#define IDC_VOLUME_MIXER_BROWSE 1912
+#define IDC_VOLUME_MIXER_PATH 1920
+#define IDC_VOLUME_MIXER_HINT 1921
+#define IDC_VOLUME_MIXER_PROGRAMS_LABEL 1940
+#define IDC_VOLUME_MIXER_PROGRAMS 1941  /* the programs of the folder browsed last */
+
+// --- filetools: Path Setup folder browser 200 (folder_browser) ---
+#define IDD_FOLDER_BROWSER 200
+#define IDC_FOLDER_BROWSER_DRIVES 210
+#define IDC_FOLDER_BROWSER_DIRECTORIES 211
+#define IDC_FOLDER_BROWSER_DRIVE_ENTRIES 212  /* hidden: the raw "[-c-]" drive entries */
+#define IDC_FOLDER_BROWSER_DIRECTORY_TEXTS 213  /* hidden: the directory list's texts */
+#define IDC_FOLDER_BROWSER_DRIVE_TEXTS 214  /* hidden: the drive descriptions */
+#define IDC_FOLDER_BROWSER_FOLDER_NAMES 215  /* hidden: the folder names as drawn */
+#define IDC_FOLDER_BROWSER_SEARCH 220
+#define IDC_FOLDER_BROWSER_OK 221
+#define IDC_FOLDER_BROWSER_CANCEL 222
+#define IDC_FOLDER_BROWSER_LOCATION 230
+#define IDC_FOLDER_BROWSER_SEARCH_LABEL 231
+#define IDC_FOLDER_BROWSER_FILES_ANSWER 232
+#define IDC_FOLDER_BROWSER_FILES_QUESTION 233
+#define IDC_FOLDER_BROWSER_LEGEND_FIRST 240  /* 240-244: Floppy, Hard Disk, Network, CD-ROM, RAM Drive */
+#define IDC_FOLDER_BROWSER_LEGEND_LAST 244
+
+// --- filetools: drive search 2600 (folder_browser) ---
+#define IDD_DRIVE_SEARCH 2600
+#define IDC_DRIVE_SEARCH_FILE_TOTAL_LABEL 2610
+#define IDC_DRIVE_SEARCH_FOLDER_TOTAL_LABEL 2611
+#define IDC_DRIVE_SEARCH_FILE_TOTAL 2612
+#define IDC_DRIVE_SEARCH_FOLDER_TOTAL 2613
+#define IDC_DRIVE_SEARCH_RESULTS 2620
+#define IDC_DRIVE_SEARCH_OUTPUT 2630
+#define IDC_DRIVE_SEARCH_COUNT 2631
+#define IDC_DRIVE_SEARCH_START 2640
+#define IDC_DRIVE_SEARCH_OK 2641
+#define IDC_DRIVE_SEARCH_CANCEL 2642
 
 // --- filetools: delete 500, rename 700, copy and move 800, file exists 900 (file_tools) ---
 #define IDD_DELETE_FILES 500

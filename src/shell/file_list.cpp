@@ -1,6 +1,8 @@
 // The file lists of the media panels and file dialogs: FindFirstFileA over a pattern.
 #include "shell/file_list.h"
 
+#include <algorithm>
+
 #include "base/win32_handles.h"
 
 namespace bw {
@@ -39,6 +41,18 @@ int FillFileList(HWND listBox, const char* pattern) {
   const LONG averageWidth = dc && GetTextMetricsA(dc.Get(), &metrics) ? metrics.tmAveCharWidth : 0;
   SendMessageA(listBox, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + averageWidth), 0);
   return added;
+}
+
+int RefillFileList(HWND listBox, const std::string& folder, const std::vector<std::string>& patterns) {
+  SendMessageA(listBox, LB_RESETCONTENT, 0, 0);
+  // Each pattern sets the list's extent to its own widest name; keep the widest of all.
+  WPARAM widest = 0;
+  for (const std::string& pattern : patterns) {
+    FillFileList(listBox, (folder + pattern).c_str());
+    widest = std::max<WPARAM>(widest, SendMessageA(listBox, LB_GETHORIZONTALEXTENT, 0, 0));
+  }
+  SendMessageA(listBox, LB_SETHORIZONTALEXTENT, widest, 0);
+  return static_cast<int>(SendMessageA(listBox, LB_GETCOUNT, 0, 0));
 }
 
 }  // namespace bw

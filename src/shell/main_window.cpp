@@ -24,7 +24,6 @@
 #include "shell/sound_effects.h"
 #include "shell/splash_window.h"
 #include "shell/texts.h"
-#include "shell/volume_mixer.h"
 #include "shell/window_shape.h"
 
 namespace {
@@ -184,6 +183,7 @@ void MainWindow::OnSetup() {
   OptionsInput input;
   input.panel = host_.Panel();
   input.runEditorSelection = parts_.runEditorSelection;
+  input.runVolumeMixerSelection = parts_.runVolumeMixerSelection;
   const OptionsResult result = RunOptionsDialog(Window(), input);
   // The CD Player panel lays out the disc of the newly chosen drive afresh.
   if (result.driveChanged && CurrentMode() == kModeCdPlayer) CreateTabPanel(host_.SelectedTab());
@@ -239,7 +239,7 @@ void MainWindow::OnCommand(int id, int, HWND control) {
       break;
     case IDC_MAIN_VOLUME:
       PlaySoundEffect(kSoundVolume);
-      StartVolumeMixer(Window());
+      if (parts_.startVolumeMixer != nullptr) parts_.startVolumeMixer(Window());
       break;
     case IDC_MAIN_EXIT:
       ShutDown();

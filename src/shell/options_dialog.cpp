@@ -15,7 +15,6 @@
 #include "shell/program_state.h"
 #include "shell/skinned_dialog.h"
 #include "shell/sound_effects.h"
-#include "shell/volume_mixer.h"
 
 namespace {
 
@@ -129,7 +128,7 @@ class OptionsDialog : public SkinnedDialog {
         break;
       case IDC_OPTIONS_CHANGE_VOLUME:
         PlaySoundEffect(kSoundOtherDialog);
-        RunVolumeMixerDialog(Window());
+        if (input_.runVolumeMixerSelection != nullptr) input_.runVolumeMixerSelection(Window());
         break;
       case IDC_OPTIONS_CHANGE_ANIMATIONS: {
         PlaySoundEffect(kSoundOtherDialog);

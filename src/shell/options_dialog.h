@@ -9,6 +9,8 @@ struct OptionsInput {
   HWND panel = nullptr;  // the main window's current panel; none while no panel is shown
   // Opens the editor selection (it lives above the shell); none: Change Editor does nothing.
   void (*runEditorSelection)(HWND owner) = nullptr;
+  // Opens the volume mixer selection (also above the shell); none: Change Volume does nothing.
+  void (*runVolumeMixerSelection)(HWND owner) = nullptr;
 };
 
 struct OptionsResult {

@@ -28,4 +28,8 @@ struct ProgramParts {
   void (*stopFreedbQuery)() = nullptr;
   // Opens the editor selection (the options dialog's Change Editor).
   void (*runEditorSelection)(HWND owner) = nullptr;
+  // Opens the volume mixer selection (the options dialog's Change Volume).
+  void (*runVolumeMixerSelection)(HWND owner) = nullptr;
+  // Starts the chosen volume mixer, or offers the selection when none is chosen (Volume).
+  void (*startVolumeMixer)(HWND owner) = nullptr;
 };

@@ -40,7 +40,6 @@ list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/program_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/running_copy.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/volume_mixer_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_shape.cpp
 )
 # --- end main ---

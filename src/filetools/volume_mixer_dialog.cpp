@@ -1,11 +1,10 @@
 // The volume mixer selection dialog and the mixer's start.
-#include "shell/volume_mixer.h"
-
-#include <commdlg.h>
+#include "filetools/volume_mixer_dialog.h"
 
 #include <string>
 
 #include "base/win32_handles.h"
+#include "filetools/program_folder_list.h"
 #include "resources/resource.h"
 #include "shell/message_box.h"
 #include "shell/program_state.h"
@@ -26,6 +25,11 @@ constexpr SkinnedButton kButtons[] = {
     Skinned(IDC_VOLUME_MIXER_CANCEL, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellCancel),
 };
 
+constexpr auto kHelpIds =
+    MakeHelpIds(IDC_VOLUME_MIXER_PATH, IDC_VOLUME_MIXER_HINT, IDC_VOLUME_MIXER_PROGRAMS,
+                IDC_VOLUME_MIXER_PROGRAMS_LABEL, IDC_VOLUME_MIXER_BROWSE, IDC_VOLUME_MIXER_OK,
+                IDC_VOLUME_MIXER_CANCEL);
+
 std::string FullProgramPath(const VolumeMixerSelection& selection) {
   std::string path = selection.path;
   if (!path.empty() && path.back() != '\\' && path.back() != '/') path += '\\';
@@ -34,28 +38,31 @@ std::string FullProgramPath(const VolumeMixerSelection& selection) {
 
 class VolumeMixerDialog : public SkinnedDialog {
  public:
-  VolumeMixerDialog() : SkinnedDialog(DialogChores::For(kButtons)) {}
+  VolumeMixerDialog() : SkinnedDialog(DialogChores::For(kButtons, kHelpIds.data())) {}
   bool chosen = false;
 
  private:
   void OnInitDialog() override {
     const VolumeMixerSelection selection = ReadVolumeMixer(ProgramSettingsFile());
-    if (selection.IsSet()) SetItemText(IDC_VOLUME_MIXER_PATH, FullProgramPath(selection));
+    const std::string program = selection.IsSet() ? FullProgramPath(selection) : std::string();
+    SetItemText(IDC_VOLUME_MIXER_PATH, program);
     SendDlgItemMessageA(Window(), IDC_VOLUME_MIXER_PATH, EM_LIMITTEXT, MAX_PATH - 1, 0);
+    programs_.Show(Window(), FirstProgramFolder(program));
   }
 
-  void OnCommand(int id, int, HWND) override {
+  void OnCommand(int id, int code, HWND) override {
     switch (id) {
+      case IDC_VOLUME_MIXER_PROGRAMS:
+        if (code == LBN_SELCHANGE) TakeSelectedProgram();
+        if (code == LBN_DBLCLK && TakeSelectedProgram()) OnOk();
+        break;
       case IDC_VOLUME_MIXER_BROWSE:
-        OnBrowse();
+        PlaySoundEffect(kSoundBrowse);
+        programs_.Browse(Window());
         break;
       case IDOK:
       case IDC_VOLUME_MIXER_OK:
-        PlaySoundEffect(kSoundOk);
-        if (StoreTypedProgram()) {
-          chosen = true;
-          End(IDOK);
-        }
+        OnOk();
         break;
       case IDCANCEL:
       case IDC_VOLUME_MIXER_CANCEL:
@@ -66,19 +73,20 @@ class VolumeMixerDialog : public SkinnedDialog {
     }
   }
 
-  void OnBrowse() {
-    PlaySoundEffect(kSoundBrowse);
-    char file[MAX_PATH] = {};
-    lstrcpynA(file, ItemText(IDC_VOLUME_MIXER_PATH).c_str(), sizeof file);
-    OPENFILENAMEA open = {};
-    open.lStructSize = sizeof open;
-    open.hwndOwner = Window();
-    open.lpstrFilter = "Programs (*.exe)\0*.exe\0All files (*.*)\0*.*\0";
-    open.lpstrFile = file;
-    open.nMaxFile = sizeof file;
-    open.lpstrTitle = kTextVolumeMixerDialogTitle;
-    open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (GetOpenFileNameA(&open)) SetItemText(IDC_VOLUME_MIXER_PATH, file);
+  // A program picked in the list is the one typed.
+  bool TakeSelectedProgram() {
+    const std::optional<std::string> program = programs_.SelectedProgram(Window());
+    if (!program) return false;
+    SetItemText(IDC_VOLUME_MIXER_PATH, *program);
+    return true;
+  }
+
+  void OnOk() {
+    PlaySoundEffect(kSoundOk);
+    if (StoreTypedProgram()) {
+      chosen = true;
+      End(IDOK);
+    }
   }
 
   // Stores the typed program when it names an existing file; answers whether it did.
@@ -95,6 +103,8 @@ class VolumeMixerDialog : public SkinnedDialog {
                      {program.substr(0, separator + 1), program.substr(separator + 1)});
     return true;
   }
+
+  ProgramFolderList programs_{IDC_VOLUME_MIXER_PROGRAMS, IDC_VOLUME_MIXER_PROGRAMS_LABEL};
 };
 
 }  // namespace
