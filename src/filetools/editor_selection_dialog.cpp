@@ -25,11 +25,11 @@ constexpr int kSoundRadio = 20;
 constexpr SkinnedButton kButtons[] = {
     Skinned(IDC_EDITOR_BROWSE, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellBrowse),
     Skinned(IDC_EDITOR_CLEAR, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellDelete),
-    Skinned(IDC_EDITOR_OK, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellOk),
+    Skinned(IDC_EDITOR_SELECTION_OK, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellOk),
     Skinned(IDC_EDITOR_CANCEL, skin::ButtonStyle::kMedium, skin::medium_sheet::kCellCancel),
 };
 
-constexpr auto kHelpIds = MakeHelpIds(IDC_EDITOR_OK, IDC_EDITOR_CANCEL, IDC_EDITOR_BROWSE,
+constexpr auto kHelpIds = MakeHelpIds(IDC_EDITOR_SELECTION_OK, IDC_EDITOR_CANCEL, IDC_EDITOR_BROWSE,
                                       IDC_EDITOR_CLEAR, 1620, 1621, 1622, 1623, 1624, 1625, 1626,
                                       IDC_EDITOR_PATH, IDC_EDITOR_PROGRAMS,
                                       IDC_EDITOR_PROGRAMS_LABEL);
@@ -109,7 +109,7 @@ class EditorSelectionDialog : public SkinnedDialog {
         SetFocus(Item(IDC_EDITOR_PATH));
         break;
       case IDOK:
-      case IDC_EDITOR_OK:
+      case IDC_EDITOR_SELECTION_OK:
         PlaySoundEffect(kSoundOk);
         OnOk();
         break;

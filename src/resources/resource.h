@@ -134,7 +134,7 @@
 #define IDC_EDITOR_CANCEL 1611
 #define IDC_EDITOR_BROWSE 1612
 #define IDC_EDITOR_CLEAR 1613
-#define IDC_EDITOR_OK 1614
+#define IDC_EDITOR_SELECTION_OK 1614
 #define IDC_EDITOR_KIND_FIRST 1620  /* 1620-1626: *.Wav, *.Mp3, *.Mid, *.Rmi, *.Avi, *.Mov, *.Mpg */
 #define IDC_EDITOR_PROGRAM_FIRST 1630  /* 1630-1636: each kind's editor program */
 #define IDC_EDITOR_PATH 1640

@@ -410,7 +410,7 @@ TEST_F(OptionsDialogFlow, EditorSelectionStoresAndClearsItsKeys) {
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::GetText(editor) == kEditorMidTitle; }, 3000));
   EXPECT_EQ(e2e::GetText(e2e::FindControl(editor, IDC_EDITOR_PATH)), "");
   e2e::SetText(e2e::FindControl(editor, IDC_EDITOR_PATH), "C:\\nowhere\\midedit.exe");
-  e2e::ClickId(editor, IDC_EDITOR_OK);
+  e2e::ClickId(editor, IDC_EDITOR_SELECTION_OK);
   HWND box = program.WaitForWindow(kTextMessageBoxTitle);
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(e2e::GetText(e2e::FindControl(box, kMessageText)), kTextInvalidPath);
@@ -418,7 +418,7 @@ TEST_F(OptionsDialogFlow, EditorSelectionStoresAndClearsItsKeys) {
   ASSERT_TRUE(WaitClosed(box));
   EXPECT_EQ(folder.ReadIni("MAIN", "WavEditorPath"), "<missing>");
   e2e::SetText(e2e::FindControl(editor, IDC_EDITOR_PATH), program_);
-  e2e::ClickId(editor, IDC_EDITOR_OK);
+  e2e::ClickId(editor, IDC_EDITOR_SELECTION_OK);
   ASSERT_TRUE(WaitClosed(editor));
   EXPECT_EQ(folder.ReadIni("MAIN", "WavEditorPath"), folder.Path());
   EXPECT_EQ(folder.ReadIni("MAIN", "WavEditorName"), "BRINDWAX.EXE");
@@ -432,7 +432,7 @@ TEST_F(OptionsDialogFlow, EditorSelectionStoresAndClearsItsKeys) {
   EXPECT_EQ(e2e::GetText(e2e::FindControl(editor, IDC_EDITOR_PATH)), program_);
   e2e::ClickId(editor, IDC_EDITOR_CLEAR);
   EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::GetText(e2e::FindControl(editor, IDC_EDITOR_PATH)).empty(); }, 3000));
-  e2e::ClickId(editor, IDC_EDITOR_OK);
+  e2e::ClickId(editor, IDC_EDITOR_SELECTION_OK);
   ASSERT_TRUE(WaitClosed(editor));
   EXPECT_EQ(folder.ReadIni("MAIN", "WavEditorPath"), "<missing>");
   EXPECT_EQ(folder.ReadIni("MAIN", "WavEditorName"), "<missing>");
