@@ -88,11 +88,11 @@ class UninstallDialog : public SkinnedDialog {
     WindowRemovalHost host(Window());
     const ClosingTexts texts =
         ClosingTextsOf(RemoveInstallation(survey, files, registry, host, SystemCdPlayer()));
-    SetItemText(IDC_UNINSTALL_PROGRESS, texts.progressLine);
     SetItemText(IDC_UNINSTALL_FOLDER, texts.folderLine);
     ShowItem(IDC_UNINSTALL_REMOVE_FROM, false);
     ShowItem(IDC_UNINSTALL_MANUAL, true);
     ShowItem(IDC_UNINSTALL_MANUAL_STEP, true);
+    SetItemText(IDC_UNINSTALL_PROGRESS, texts.progressLine);  // last: it marks the end
     MessageBeep(texts.removed ? MB_OK : MB_ICONEXCLAMATION);
   }
 

@@ -8,88 +8,18 @@
 #include <string>
 #include <vector>
 
+#include "help_viewer_support.h"
 #include "shell_e2e_support.h"
 
 namespace {
 
-constexpr char kHelpWindowClass[] = "MS_WINHELP";
-constexpr char kHelpCaption[] = "Brindlewax Help";
 constexpr DWORD kContextBase = 10000;
 constexpr UINT kKeyF1Message = 0x004D;  // what the keyboard turns F1 into (WM_KEYF1)
 
-struct FindHelp {
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindHelpWindowProc(HWND window, LPARAM data) {
-  char className[64] = {};
-  char caption[128] = {};
-  GetClassNameA(window, className, sizeof className);
-  GetWindowTextA(window, caption, sizeof caption);
-  if (IsWindowVisible(window) && std::string(className) == kHelpWindowClass &&
-      std::string(caption) == kHelpCaption) {
-    reinterpret_cast<FindHelp*>(data)->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The viewer's visible main window showing this help file.
-HWND HelpWindow() {
-  FindHelp find;
-  EnumWindows(FindHelpWindowProc, reinterpret_cast<LPARAM>(&find));
-  return find.found;
-}
-
-BOOL CALLBACK FindTextChildProc(HWND window, LPARAM data) {
-  char className[64] = {};
-  GetClassNameA(window, className, sizeof className);
-  if (std::string(className).rfind("RichEdit", 0) == 0) {
-    *reinterpret_cast<HWND*>(data) = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// The whole text of the topic the viewer shows.
-std::string HelpText(HWND helpWindow) {
-  HWND text = nullptr;
-  if (helpWindow != nullptr) EnumChildWindows(helpWindow, FindTextChildProc, reinterpret_cast<LPARAM>(&text));
-  if (text == nullptr) return std::string();
-  std::vector<char> buffer(65536);
-  DWORD_PTR result = 0;
-  SendMessageTimeoutA(text, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
-                      SMTO_ABORTIFHUNG, 5000, &result);
-  return buffer.data();
-}
-
-bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
-
-// Dark pixels on the screen inside the window: text once the viewer has painted it.
-size_t DarkPixels(HWND window) {
-  const e2e::ScreenPixels pixels = e2e::CaptureScreenPixels(window);
-  size_t dark = 0;
-  for (size_t i = 0; i + 2 < pixels.bgrx.size(); i += 4) {
-    if (pixels.bgrx[i] + pixels.bgrx[i + 1] + pixels.bgrx[i + 2] < 200) ++dark;
-  }
-  return dark;
-}
-
-// The viewer fills its text before it paints it; the picture waits until the text on screen
-// holds still.
-void SaveHelpScreenshot(HWND window, const char* name) {
-  size_t last = 0;
-  e2e::WaitUntil(
-      [&] {
-        e2e::Sleep(400);
-        const size_t dark = DarkPixels(window);
-        const bool settled = dark > 2000 && dark == last;
-        last = dark;
-        return settled;
-      },
-      10000);
-  e2e::SaveScreenshot(window, name);
-}
+using e2e::HelpWindow;
+using e2e::HelpText;
+using e2e::SaveHelpScreenshot;
+using e2e::StartsWith;
 
 class HelpViewer : public testing::Test {
  protected:
