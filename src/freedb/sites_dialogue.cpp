@@ -1,6 +1,7 @@
 // Fetching the list of Freedb sites for Freedb Setup.
 #include "freedb/sites_dialogue.h"
 
+#include <cstdlib>
 #include <utility>
 
 #include "freedb/freedb_settings.h"
@@ -37,8 +38,16 @@ bool TakeSites(std::string_view reply, ConversationActions* actions) {
 
 // --- CDDBP ------------------------------------------------------------------------------------
 
-CddbpSitesDialogue::CddbpSitesDialogue(std::string email, TodayFunction today)
-    : email_(std::move(email)), today_(std::move(today)), reader_(kServerInfoReplyCapacity) {}
+std::string SitesServerHost() {
+  const char* named = std::getenv(kSitesServerVariable);
+  return named != nullptr && *named != '\0' ? std::string(named) : std::string(kDefaultServerHost);
+}
+
+CddbpSitesDialogue::CddbpSitesDialogue(std::string email, TodayFunction today, std::string host)
+    : email_(std::move(email)),
+      today_(std::move(today)),
+      host_(std::move(host)),
+      reader_(kServerInfoReplyCapacity) {}
 
 ConversationActions CddbpSitesDialogue::Start() {
   step_ = Step::kGreeting;
@@ -46,7 +55,7 @@ ConversationActions CddbpSitesDialogue::Start() {
   listTaken_ = false;
   errorShown_ = false;
   reader_.ExpectLine();
-  return {Action::SetCaption(kTextCaptionStop), Action::Connect(kDefaultServerHost, port_)};
+  return {Action::SetCaption(kTextCaptionStop), Action::Connect(host_, port_)};
 }
 
 ConversationActions CddbpSitesDialogue::OnConnectStartFailed() {
@@ -62,7 +71,7 @@ ConversationActions CddbpSitesDialogue::OnConnectNotified(bool failed) {
   if (port_ == kCddbpFirstPort) {
     port_ = kCddbpFallbackPort;
     reader_.ExpectLine();
-    return {Action::Connect(kDefaultServerHost, port_)};
+    return {Action::Connect(host_, port_)};
   }
   return FinishWith(kTextCouldNotConnectCddbp);
 }
@@ -157,11 +166,11 @@ ConversationActions CddbpSitesDialogue::FinishWith(const char* status) {
 
 // --- HTTP -------------------------------------------------------------------------------------
 
-HttpSitesDialogue::HttpSitesDialogue(std::string email, TodayFunction today)
-    : email_(std::move(email)), today_(std::move(today)) {}
+HttpSitesDialogue::HttpSitesDialogue(std::string email, TodayFunction today, std::string host)
+    : email_(std::move(email)), today_(std::move(today)), host_(std::move(host)) {}
 
 std::string HttpSitesDialogue::Url() const {
-  return HttpRequestUrl({kDefaultServerHost, kDefaultCgiScript}, "sites", email_);
+  return HttpRequestUrl({host_, kDefaultCgiScript}, "sites", email_);
 }
 
 ConversationActions HttpSitesDialogue::Start(bool internetAvailable) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "freedb/conversation_action.h"
+#include "freedb/freedb_settings.h"
 #include "freedb/last_updated.h"
 #include "freedb/reply_reader.h"
 
@@ -17,12 +18,20 @@ namespace freedb {
 
 inline constexpr std::size_t kSitesHttpReplyCapacity = 10240;
 
+// Names another server to ask for the site list than the default one ("host" for CDDBP,
+// "host:port" for HTTP); the tests point the program at their own servers with it.
+inline constexpr const char* kSitesServerVariable = "BRINDWAX_FREEDB_SITES_SERVER";
+// The server asked for the site list: the variable's value when it is set, else the default.
+std::string SitesServerHost();
+
 class CddbpSitesDialogue {
  public:
   enum class Step { kIdle, kGreeting, kHello, kProto, kSites, kClosing, kFinished };
 
-  // `email`: the address just typed into the setup dialog (never empty).
-  CddbpSitesDialogue(std::string email, TodayFunction today);
+  // `email`: the address just typed into the setup dialog (never empty); `host`: the server
+  // asked.
+  CddbpSitesDialogue(std::string email, TodayFunction today,
+                     std::string host = kDefaultServerHost);
 
   // Connect to the default server on port 888.
   ConversationActions Start();
@@ -48,6 +57,7 @@ class CddbpSitesDialogue {
 
   std::string email_;
   TodayFunction today_;
+  std::string host_;
   ReplyReader reader_;
   Step step_ = Step::kIdle;
   int port_ = 0;
@@ -59,7 +69,8 @@ class HttpSitesDialogue {
  public:
   enum class Step { kIdle, kSites, kFinished };
 
-  HttpSitesDialogue(std::string email, TodayFunction today);
+  HttpSitesDialogue(std::string email, TodayFunction today,
+                    std::string host = kDefaultServerHost);
 
   // `internetAvailable`: the Internet library and its entry points were found.
   ConversationActions Start(bool internetAvailable);
@@ -76,6 +87,7 @@ class HttpSitesDialogue {
 
   std::string email_;
   TodayFunction today_;
+  std::string host_;
   Step step_ = Step::kIdle;
 };
 

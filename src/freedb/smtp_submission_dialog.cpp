@@ -3,10 +3,10 @@
 #include "freedb/smtp_submission_dialog.h"
 
 #include "freedb/cddbp_connection.h"
+#include "freedb/captioned_button.h"
 #include "freedb/freedb_texts.h"
 #include "freedb/smtp_dialogue.h"
 #include "resources/resource.h"
-#include "shell/button_painter.h"
 #include "shell/skinned_dialog.h"
 
 namespace bw {
@@ -109,7 +109,7 @@ class SmtpSubmissionDialog : public SkinnedDialog {
         SetItemText(IDC_SMTP_SUBMISSION_STATUS, action.text);
         break;
       case ConversationAction::Kind::kSetCaption:
-        ShowCaption(action.text);
+        button_.ShowCaption(Window(), Chrome().Hover(), action.text);
         break;
       case ConversationAction::Kind::kBeep:
         MessageBeep(MB_ICONEXCLAMATION);
@@ -122,30 +122,16 @@ class SmtpSubmissionDialog : public SkinnedDialog {
     }
   }
 
-  // "Cancel" while the message is on its way, "OK" once the conversation is over; the button's
-  // picture follows its caption.
-  void ShowCaption(const std::string& caption) {
-    SetItemText(IDC_SMTP_SUBMISSION_CAPTION, caption);
-    finished_ = caption == kTextCaptionOk;
-    const skin::SkinCell cell = ButtonCell();
-    Chrome().Hover().SetCell(IDC_SMTP_SUBMISSION_BUTTON, cell.column, cell.row);
-    InvalidateRect(Item(IDC_SMTP_SUBMISSION_BUTTON), nullptr, FALSE);
-  }
-
-  skin::SkinCell ButtonCell() const {
-    return finished_ ? skin::medium_sheet::kCellOk : skin::medium_sheet::kCellCancel;
-  }
-
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override {
-    if (item.CtlID != IDC_SMTP_SUBMISSION_BUTTON) return SkinnedDialog::OnDrawItem(item);
-    const skin::SkinCell cell = ButtonCell();
-    DrawSkinnedButton(item, cell.column, cell.row, skin::ButtonStyle::kMedium, false);
-    return true;
+    return button_.Draw(item) || SkinnedDialog::OnDrawItem(item);
   }
 
   SmtpDialogue dialogue_;
   CddbpConnection connection_;
-  bool finished_ = false;
+  // "Cancel" while the message is on its way, "OK" once the conversation is over.
+  CaptionedButton button_{IDC_SMTP_SUBMISSION_BUTTON, IDC_SMTP_SUBMISSION_CAPTION,
+                          skin::medium_sheet::kCellCancel, skin::medium_sheet::kCellOk,
+                          kTextCaptionOk};
 };
 
 }  // namespace

@@ -30,11 +30,15 @@ list(APPEND BW_CORE_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/winsock_binding.cpp
 )
 list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/captioned_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/disc_submission.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/freedb_setup_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/inexact_match_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mapi_mail.cpp
   ${CMAKE_CURRENT_LIST_DIR}/notepad_submission.cpp
   ${CMAKE_CURRENT_LIST_DIR}/smtp_submission_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/update_runner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/query_controller.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/server_info_dialog.cpp
 )
 # --- end Win32 side ---
