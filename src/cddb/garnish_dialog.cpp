@@ -11,6 +11,8 @@
 #include "cddb/database_info_dialog.h"
 #include "cddb/export_dialog.h"
 #include "cddb/sorter_dialog.h"
+#include "freedb/freedb_setup_dialog.h"
+#include "freedb/server_info_dialog.h"
 #include "resources/resource.h"
 #include "shell/message_box.h"
 #include "shell/skinned_dialog.h"
@@ -97,6 +99,12 @@ void GarnishDialog::OnCommand(int id, int code, HWND) {
       break;
     case IDC_GARNISH_CREATE_HTML:
       HasEntries(kTextEmptyNothingForWebPage);
+      break;
+    case IDC_GARNISH_FREEDB_SETUP:
+      bw::freedb::RunFreedbSetupDialog(Window());
+      break;
+    case IDC_GARNISH_SERVER_INFO:
+      bw::freedb::RunServerInfoDialog(Window());
       break;
     case IDC_GARNISH_OK:
     case IDOK:

@@ -239,7 +239,8 @@ class FreedbSetupDialog : public SkinnedDialog {
   }
 
   // A fetched list replaces the shown one (an empty one leaves it); the entry in use stays
-  // chosen when the new list holds it.
+  // chosen when the new list holds it, else the first entry is, so OK never stores a list
+  // without a server in use.
   void ShowSites(const SiteList& sites) {
     if (!sites.http.empty()) {
       ShowFetchedList(kHttpList, sites.http);
@@ -253,6 +254,7 @@ class FreedbSetupDialog : public SkinnedDialog {
     list.entries = entries;
     list.selected =
         SelectServerEntry(entries, Profile().Get(kSettingsSection, controls.currentKey, ""));
+    if (list.selected < 0) list.selected = 0;
     ShowList(controls, list);
   }
 
