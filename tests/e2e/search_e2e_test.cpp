@@ -238,4 +238,51 @@ TEST_F(SearchTest, SearchingAgainGoesOnAfterTheChosenHit) {
   EXPECT_EQ(Text(editor_, IDC_EDITOR_ENTRY_NUMBER), "1");
 }
 
+TEST_F(SearchTest, DoubleClickAndTheCloseButtonChooseTheSelectedItem) {
+  Prepare({{"first", "1", {100}}, {"second", "2", {101}}, {"third", "3", {102}}});
+  ASSERT_NO_FATAL_FAILURE(OpenFromGarnish());
+  ChooseOption(IDC_SEARCH_ENTIRE);
+  EXPECT_EQ(Search("d"), std::string("2") + kTextItemsFoundSuffix);
+  HWND list = e2e::FindControl(search_, IDC_SEARCH_RESULTS);
+  SendMessageA(list, LB_SETCURSEL, 1, 0);  // "third - 3"
+  PostMessageA(search_, WM_COMMAND, MAKEWPARAM(IDC_SEARCH_RESULTS, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(list));
+  ASSERT_TRUE(WaitGone(session_, kTextSearchTitle));
+  EXPECT_EQ(Text(editor_, IDC_EDITOR_ENTRY_NUMBER), "3");
+
+  ASSERT_NO_FATAL_FAILURE(OpenFromEditor());
+  SendMessageA(e2e::FindControl(search_, IDC_SEARCH_RESULTS), LB_SETCURSEL, 0, 0);  // "second"
+  PostMessageA(search_, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ASSERT_TRUE(WaitGone(session_, kTextSearchTitle));
+  EXPECT_EQ(Text(editor_, IDC_EDITOR_ENTRY_NUMBER), "2");
+}
+
+// The saved list names entries by their place: once a sort has moved them, it is dropped.
+TEST_F(SearchTest, TheSavedListIsDroppedAfterASort) {
+  Prepare({{"zz hit", "1", {100}}, {"aa hit", "2", {101}}});
+  ASSERT_NO_FATAL_FAILURE(OpenFromGarnish());
+  ChooseOption(IDC_SEARCH_ENTIRE);
+  EXPECT_EQ(Search("hit"), std::string("2") + kTextItemsFoundSuffix);
+  ASSERT_NO_FATAL_FAILURE(Choose("zz hit - 1"));
+  e2e::ClickId(editor_, IDC_EDITOR_OK);
+  ASSERT_TRUE(WaitGone(session_, kTextEditorTitle));
+
+  e2e::ClickId(garnish_, IDC_GARNISH_SORTER);
+  HWND sorter = session_.program.WaitForWindow(kTextSorterTitle, 5000);
+  ASSERT_NE(sorter, nullptr);
+  e2e::ClickId(sorter, IDC_SORTER_START);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Text(sorter, IDC_SORTER_STATUS) == kTextToolDone; }, 10000));
+  e2e::ClickId(sorter, IDC_SORTER_OK);
+  ASSERT_TRUE(WaitGone(session_, kTextSorterTitle));
+
+  e2e::ClickId(garnish_, IDC_GARNISH_SEARCH);
+  search_ = session_.program.WaitForWindow(kTextSearchTitle, 5000);
+  ASSERT_NE(search_, nullptr);
+  editor_ = session_.program.WaitForWindow(kTextEditorTitle, 5000);
+  EXPECT_TRUE(Items().empty());
+  EXPECT_EQ(Text(search_, IDC_SEARCH_PROGRESS), "");
+  // Nor does the old hit move the start: entry 1 is "aa hit" now.
+  EXPECT_EQ(Text(search_, IDC_SEARCH_START_ENTRY), "1");
+}
+
 }  // namespace
