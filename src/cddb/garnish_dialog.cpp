@@ -16,6 +16,7 @@
 #include "resources/resource.h"
 #include "shell/message_box.h"
 #include "shell/skinned_dialog.h"
+#include "web/html_document_dialog.h"
 
 namespace {
 
@@ -98,7 +99,12 @@ void GarnishDialog::OnCommand(int id, int code, HWND) {
       RunDatabaseInfoDialog(Window(), DatabaseInfoInput{input_.catalogueFolder});
       break;
     case IDC_GARNISH_CREATE_HTML:
-      HasEntries(kTextEmptyNothingForWebPage);
+      if (HasEntries(kTextEmptyNothingForWebPage)) {
+        RunHtmlDocumentDialog(Window(), HtmlDocumentInput{input_.catalogueFolder});
+      }
+      break;
+    case IDC_GARNISH_VIEW_HTML:
+      ViewGeneratedHtml(Window());
       break;
     case IDC_GARNISH_FREEDB_SETUP:
       bw::freedb::RunFreedbSetupDialog(Window());

@@ -1,6 +1,7 @@
 // Section "WEB": read at the dialog's opening, written when it closes.
 #include "web/web_settings.h"
 
+#include "web/web_template.h"
 #include "web/web_texts.h"
 
 namespace bw {
@@ -64,6 +65,15 @@ std::string ValueOr(ProfileStore& settings, const char* key, const std::string& 
 }
 
 }  // namespace
+
+std::string ViewablePage(const std::string& folder, const std::string& fileName) {
+  if (folder.empty() || !IsContainedName(fileName)) return "";
+  const std::size_t dot = fileName.find_last_of('.');
+  const std::string_view extension =
+      dot == std::string::npos ? std::string_view() : std::string_view(fileName).substr(dot);
+  if (!Is(extension, ".htm") && !Is(extension, ".html")) return "";
+  return EndInBackslash(folder) + fileName;
+}
 
 std::string EndInBackslash(std::string folder) {
   if (folder.empty()) return folder;

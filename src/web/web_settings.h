@@ -36,6 +36,10 @@ DestinationCheck CheckDestinationText(std::string_view typed,
                                       const FolderExistsFunction& folderExists,
                                       std::string* folder, std::string* fileName);
 
+// The file the dialog may open with the shell: an ".htm" or ".html" file named inside
+// `folder` (never a program or a file elsewhere that a template names); empty otherwise.
+std::string ViewablePage(const std::string& folder, const std::string& fileName);
+
 // A folder as the dialog keeps it: ending in one backslash (a trailing "/" counts as one).
 std::string EndInBackslash(std::string folder);
 

@@ -98,5 +98,15 @@ TEST(WebSettings, DestinationText) {
   EXPECT_EQ(folder, "C:\\");
 }
 
+TEST(WebSettings, OnlyPagesInsideTheirFolderAreOpened) {
+  EXPECT_EQ(ViewablePage("C:\\Web", "index.HTM"), "C:\\Web\\index.HTM");
+  EXPECT_EQ(ViewablePage("C:\\Web\\", "pages\\a.html"), "C:\\Web\\pages\\a.html");
+  for (const char* name : {"setup.exe", "index.htm.exe", "..\\index.htm", "C:\\index.htm",
+                           "index", "readme.txt", ""}) {
+    EXPECT_EQ(ViewablePage("C:\\Web\\", name), "") << name;
+  }
+  EXPECT_EQ(ViewablePage("", "index.htm"), "");
+}
+
 }  // namespace
 }  // namespace bw
