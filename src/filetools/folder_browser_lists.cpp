@@ -138,6 +138,15 @@ void ShowDirectoryList(HWND shown, HWND texts, HWND names, const DirectoryList& 
 void SetIconLineHeight(HWND list) {
   const int height = std::max(IconSize(), ListTextMeasure(list).Height()) + 2;
   SendMessageA(list, LB_SETITEMHEIGHT, 0, height);
+  // The list loses what is left below its last whole line, so no line shows cut in half.
+  RECT client{};
+  GetClientRect(list, &client);
+  const int spare = client.bottom % height;
+  if (spare == 0 || client.bottom <= height) return;
+  RECT outer{};
+  GetWindowRect(list, &outer);
+  SetWindowPos(list, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top - spare,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void DrawDriveLine(const DRAWITEMSTRUCT& item, HWND descriptions, HBRUSH highlight) {

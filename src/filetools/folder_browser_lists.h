@@ -25,7 +25,8 @@ std::vector<std::string> FillDriveLists(HWND shown, HWND rawEntries, HWND descri
 // horizontal extent and selects the browsed folder's own line.
 void ShowDirectoryList(HWND shown, HWND texts, HWND names, const DirectoryList& list);
 
-// Sets the lines of an owner-drawn list high enough for the icons and the list's font.
+// Sets the lines of an owner-drawn list high enough for the icons and the list's font, and
+// the list's height to whole lines.
 void SetIconLineHeight(HWND list);
 
 // WM_DRAWITEM of the two lists. Selected lines are filled with `highlight`, the others with

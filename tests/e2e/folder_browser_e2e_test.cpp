@@ -396,7 +396,7 @@ TEST_F(FolderBrowserFlow, DriveSearchFindsTheProgramFolders) {
   ASSERT_TRUE(WaitClosed(options));
 }
 
-// A network path is shown as one entry, and Search says it works on drive letters only.
+// A network path is shown as one entry, and Search (Alt+S) says it works on drive letters only.
 TEST_F(FolderBrowserFlow, SearchRefusesANetworkPath) {
   folder.WriteIni("MAIN", "VolumeApplicationPath", "\\\\nosuchserver\\share\\");
   folder.WriteIni("MAIN", "VolumeApplicationName", "mixer.exe");
@@ -407,7 +407,7 @@ TEST_F(FolderBrowserFlow, SearchRefusesANetworkPath) {
   ASSERT_NE(browser, nullptr);
   EXPECT_EQ(Lines(browser, IDC_FOLDER_BROWSER_DIRECTORIES),
             (std::vector<std::string>{"\\\\nosuchserver\\share\\"}));
-  e2e::ClickId(browser, IDC_FOLDER_BROWSER_SEARCH);
+  shelle2e::PostAltKey(browser, 'S');
   HWND message = program.WaitForWindow("Brindlewax Message");
   ASSERT_NE(message, nullptr);
   EXPECT_EQ(Text(message, kMessageText), kTextSearchMappedDrivesOnly);

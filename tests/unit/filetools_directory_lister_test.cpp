@@ -163,6 +163,37 @@ TEST(DirectoryListerTest, ProgramPathsStayInsideTheirMountedDrive) {
   FileId id;
   EXPECT_TRUE(lister.List("U:\\", &id, [](const DirectoryEntry&) {}).IsNotFound());
 }
+
+// The folder browser and the drive search sort names themselves; their order must be the
+// one a sorted list box of the system gives the same names.
+TEST(DirectoryListerTest, NamesSortAsTheSystemsSortedListBoxes) {
+  const std::vector<std::string> names = {"rock", "Rock2", "ROCK", "a_b", "a-b", "ab", "A B",
+                                          "10", "9", "zz", "_x", "~t", "Jazz", "jazz band"};
+  HWND list = CreateWindowExA(0, "LISTBOX", "", WS_POPUP | LBS_SORT | LBS_HASSTRINGS, 0, 0, 10,
+                              10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(list, nullptr);
+  for (const std::string& name : names) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+  }
+  std::vector<std::string> byListBox;
+  for (LRESULT i = 0; i < SendMessageA(list, LB_GETCOUNT, 0, 0); ++i) {
+    char text[64] = {};
+    SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    byListBox.emplace_back(text);
+  }
+  DestroyWindow(list);
+
+  std::vector<std::string> byOrder = names;
+  std::stable_sort(byOrder.begin(), byOrder.end(), [](const std::string& a, const std::string& b) {
+    return CompareNamesAsListBoxesDo(a, b) < 0;
+  });
+  // Names the order holds equal ("rock", "ROCK") may stand either way round.
+  ASSERT_EQ(byOrder.size(), byListBox.size());
+  for (std::size_t i = 0; i < byOrder.size(); ++i) {
+    EXPECT_EQ(CompareNamesAsListBoxesDo(byOrder[i], byListBox[i]), 0)
+        << byOrder[i] << " where the list box has " << byListBox[i];
+  }
+}
 #endif
 
 }  // namespace
