@@ -6,6 +6,7 @@
 
 #include "media/media_panel_internal.h"
 #include "media/media_panel_texts.h"
+#include "media/video_window.h"
 #include "shell/hover.h"
 #include "shell/program_state.h"
 
@@ -45,20 +46,41 @@ RECT DockedArea(const MediaPanel& panel, SIZE source) {
   return RECT{left, top, left + width, top + height};
 }
 
-MCIERROR OpenAndStart(MediaPanel& panel, const std::string& devicePath) {
-  MediaPlayback& playback = g_mediaPlayback;
+// The host of the picture: the floating window when the settings ask for it and it can be
+// made (otherwise the docked area for the rest of the run), else the docked area.
+HWND ChooseVideoHost(MediaPanel& panel, const std::string& title) {
+  if (g_settings.main.floatingVideoWindow) {
+    if (HWND window = CreateVideoWindow(title)) return window;
+    g_settings.main.floatingVideoWindow = false;
+  }
+  HWND docked = panel.Control(IDC_MEDIA_VIDEO_HOST);
+  ShowWindow(docked, SW_SHOW);
+  return docked;
+}
+
+MCIERROR PlaceDockedPicture(MediaPanel& panel, SIZE source) {
   HWND host = panel.Control(IDC_MEDIA_VIDEO_HOST);
-  ShowWindow(host, SW_SHOW);
+  const RECT area = DockedArea(panel, source);
+  SetWindowPos(host, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  return g_mediaPlayback.device.ShowPictureIn(
+      RECT{0, 0, area.right - area.left, area.bottom - area.top});
+}
+
+MCIERROR OpenAndStart(MediaPanel& panel, const std::string& devicePath, const std::string& title) {
+  MediaPlayback& playback = g_mediaPlayback;
+  HWND host = ChooseVideoHost(panel, title);
+  const bool floating = host == LiveVideoWindow();
   MCIERROR error = playback.device.OpenVideo(devicePath, host);
   if (error != 0) return error;
   SIZE source = {};
   error = playback.device.SourceSize(&source);
   if (error != 0) return error;
-  const RECT area = DockedArea(panel, source);
-  SetWindowPos(host, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  error = playback.device.ShowPictureIn(RECT{0, 0, area.right - area.left, area.bottom - area.top});
-  if (error != 0) return error;
+  if (floating) {
+    SizeVideoWindowForSource(source);
+  } else if ((error = PlaceDockedPicture(panel, source)) != 0) {
+    return error;
+  }
   playback.framesMode = g_settings.main.videoOutputFrames;
   error = playback.framesMode ? playback.device.UseFrames() : playback.device.UseMilliseconds();
   if (error != 0) return error;
@@ -68,13 +90,16 @@ MCIERROR OpenAndStart(MediaPanel& panel, const std::string& devicePath) {
   error = playback.device.Length(&length);
   if (error != 0) return error;
   SetUpPositionDisplay(panel, length);
-  return playback.device.PlayFrom(0);
+  error = playback.device.PlayFrom(0);
+  if (error == 0 && floating) StartVideoWindowPicture(source);
+  return error;
 }
 
 }  // namespace
 
 void HideDockedVideo(MediaPanel& panel) {
   if (panel.IsVideo()) ShowWindow(panel.Control(IDC_MEDIA_VIDEO_HOST), SW_HIDE);
+  DestroyVideoWindow();
 }
 
 bool StartNextVideo(MediaPanel& panel) {
@@ -90,7 +115,7 @@ bool StartNextVideo(MediaPanel& panel) {
 
   // Opening a video can take a while; the hover highlight waits meanwhile.
   const bool hovering = StopHoverTimer(panel.Window());
-  const MCIERROR error = OpenAndStart(panel, devicePath);
+  const MCIERROR error = OpenAndStart(panel, devicePath, listText);
   if (hovering) StartHoverTimer(panel.Window());
   if (error != 0) {
     ReportMediaError(panel, error);

@@ -28,6 +28,7 @@ list(APPEND BW_CORE_SOURCES
 # The file information dialogs of the three panels.
 list(APPEND BW_APP_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/media_info_dialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/video_window.cpp
 )
 # The Audio, MIDI and Video panels and their MCI device.
 list(APPEND BW_APP_SOURCES
