@@ -271,4 +271,24 @@ TEST_F(DatabaseEditor, SearchHitInTrackSeventeenOpensPageTwoOnItsRow) {
   CloseEditor();
 }
 
+TEST_F(DatabaseEditor, ASaveOnADamagedCatalogueSaysSoAndWritesNothing) {
+  bw::Database catalogue = session.Catalogue();
+  garnishe2e::AppendEntries(catalogue, {kEntries[0], kEntries[2]});
+  // The header claims a third entry that the chain does not hold.
+  std::string bytes = session.folder.ReadFile(bw::dbformat::kDataFileName);
+  bytes[6] = 3;
+  session.folder.WriteTextFile(bw::dbformat::kDataFileName, bytes);
+  ASSERT_NE(Open({}), nullptr);
+  EXPECT_EQ(Field(IDC_EDITOR_ENTRY_COUNT), "2");  // the intact entries
+  e2e::SetText(e2e::FindControl(editor, IDC_EDITOR_ARTIST), "Not stored");
+  e2e::ClickId(editor, IDC_EDITOR_SAVE);
+  HWND box = session.program.WaitForWindow(kTextMessageBoxTitle, 4000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(Text(box, IDC_MESSAGE_BOX_TEXT), kTextEditorSaveFailed);
+  e2e::ClickId(box, IDC_MESSAGE_BOX_OK);
+  ASSERT_TRUE(WaitGone(session, kTextMessageBoxTitle));
+  EXPECT_EQ(session.folder.ReadFile(bw::dbformat::kDataFileName), bytes);
+  CloseEditor();
+}
+
 }  // namespace
