@@ -11,6 +11,7 @@
 #include "cddb/database_export.h"
 #include "cddb/text_rules.h"
 #include "cddb/tool_status_line.h"
+#include "filetools/folder_browser_dialog.h"
 #include "resources/resource.h"
 #include "shell/hover.h"
 #include "shell/message_box.h"
@@ -61,6 +62,7 @@ class ExportDialog : public SkinnedDialog {
   // folder passed the checks, after "Invalid path!" when it did not.
   bool CommitDestination(bool leaving);
   bw::ExportOptions ChosenOptions() const;
+  void Browse();
   void Start();
 
   const ExportDialogInput& input_;
@@ -106,6 +108,21 @@ bw::ExportOptions ExportDialog::ChosenOptions() const {
   return options;
 }
 
+// The browser starts at the destination's folder; a folder it comes back with replaces it and
+// is checked as a typed one is.
+void ExportDialog::Browse() {
+  PlaySoundEffect(kSoundBrowse);
+  const std::string destination = ItemText(IDC_EXPORT_PATH);
+  const std::size_t last = destination.find_last_of('\\');
+  FolderBrowserRequest request;
+  request.caller.exportDialogOpen = true;
+  request.startingFolder = last == std::string::npos ? std::string() : destination.substr(0, last + 1);
+  const FolderBrowserResult chosen = RunFolderBrowser(Window(), request);
+  if (!chosen.accepted) return;
+  SetItemText(IDC_EXPORT_PATH, chosen.folder);
+  CommitDestination(false);
+}
+
 void ExportDialog::Start() {
   PlaySoundEffect(kSoundStart);
   StopHoverTimer(Window());
@@ -145,7 +162,7 @@ void ExportDialog::OnCommand(int id, int code, HWND) {
       if (GetFocus() == Item(IDC_EXPORT_PATH)) CommitDestination(false);
       break;
     case IDC_EXPORT_BROWSE:
-      PlaySoundEffect(kSoundBrowse);
+      Browse();
       break;
     case IDC_EXPORT_START:
       Start();

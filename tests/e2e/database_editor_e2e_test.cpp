@@ -18,9 +18,9 @@ using garnishe2e::WaitGone;
 
 // Three entries; the second has 20 tracks, so it shows two pages.
 const std::vector<garnishe2e::TestEntry> kEntries = {
-    {"First Artist", "Opening Disc", {200, 180, 240}},
-    {"Second Artist", "Long Disc", std::vector<std::uint16_t>(20, 100)},
-    {"Third Artist", "Closing Disc", {61, 62}},
+    {"First Artist", "Opening Disc", {200, 180, 240}, "First Artist song"},
+    {"Second Artist", "Long Disc", std::vector<std::uint16_t>(20, 100), "Second Artist song"},
+    {"Third Artist", "Closing Disc", {61, 62}, "Third Artist song"},
 };
 
 class DatabaseEditor : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cddb/database_format.h"
+#include "filetools/filetools_texts.h"
 #include "garnish_e2e_support.h"
 #include "shell_e2e_support.h"
 
@@ -179,6 +180,41 @@ TEST_F(ExportDialog, DestinationKeepsOnlyItsFolderAndRefusesABadOne) {
   Click(IDC_EXPORT_START);
   ASSERT_TRUE(WaitForStatus(kTextToolDone));
   EXPECT_EQ(session.folder.ReadFile("out\\export.txt"), "Only Artist\r\nOnly Disc\r\n\r\n");
+  Click(IDC_EXPORT_OK);
+  EXPECT_TRUE(WaitGone(session, kTextExportTitle));
+}
+
+TEST_F(ExportDialog, BrowseReplacesTheFolderAndKeepsTheFileName) {
+  ASSERT_NE(Open({{"Only Artist", "Only Disc", {100}}}), nullptr);
+  ASSERT_TRUE(CreateDirectoryA(session.folder.File("chosen").c_str(), nullptr));
+  Click(IDC_EXPORT_BROWSE);
+  HWND browser = session.program.WaitForWindow(kTextExportPathSetup, 5000);
+  ASSERT_NE(browser, nullptr);
+  // It starts at the destination's folder; a double click on a subfolder goes into it.
+  HWND folders = e2e::FindControl(browser, IDC_FOLDER_BROWSER_DIRECTORIES);
+  const LRESULT line = SendMessageA(folders, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                    reinterpret_cast<LPARAM>("chosen"));
+  ASSERT_NE(line, LB_ERR);
+  SendMessageA(folders, LB_SETCURSEL, static_cast<WPARAM>(line), 0);
+  PostMessageA(browser, WM_COMMAND, MAKEWPARAM(IDC_FOLDER_BROWSER_DIRECTORIES, LBN_DBLCLK),
+               reinterpret_cast<LPARAM>(folders));
+  ASSERT_TRUE(e2e::WaitUntil([&] {
+    const std::string location = Text(browser, IDC_FOLDER_BROWSER_LOCATION);
+    return location.size() > 7 && location.substr(location.size() - 7) == "chosen\\";
+  }, 5000)) << Text(browser, IDC_FOLDER_BROWSER_LOCATION);
+  e2e::ClickId(browser, IDC_FOLDER_BROWSER_OK);
+  ASSERT_TRUE(WaitGone(session, kTextExportPathSetup));
+  const std::string path = Field(IDC_EXPORT_PATH);
+  const std::string tail = std::string("chosen\\") + kTextExportFileName;
+  ASSERT_GT(path.size(), tail.size());
+  EXPECT_EQ(path.substr(path.size() - tail.size()), tail);
+
+  Set(IDC_EXPORT_DELIMITED, true);
+  Click(IDC_EXPORT_START);
+  ASSERT_TRUE(WaitForStatus(kTextToolDone));
+  EXPECT_EQ(session.folder.ReadFile("chosen\\export.txt"),
+            "\"Only Artist\",\"Only Disc\",1:40,1,\"Track 1\",1:40,,\"\",\"\",\"\","
+            "\"AAD\",\"Album\",\"5 Inch\",\r\n");
   Click(IDC_EXPORT_OK);
   EXPECT_TRUE(WaitGone(session, kTextExportTitle));
 }
