@@ -12,6 +12,7 @@
 #include "base/win32_handles.h"
 #include "cddb/database.h"
 #include "cddb/text_rules.h"
+#include "filetools/folder_browser_dialog.h"
 #include "resources/resource.h"
 #include "shell/hover.h"
 #include "shell/look_and_feel.h"
@@ -93,6 +94,9 @@ class HtmlDocumentDialog : public SkinnedDialog, private bw::HtmlRunHost {
   void SetTemplateFolder(const std::string& folder);
   void CommitTemplateFolder();
   void CommitDestination();
+  // Browse: the folder browser opens on the template or destination folder; a confirmed
+  // folder is taken as if typed (the destination keeps its file name).
+  void BrowseInto(int button);
   void SelectTemplate();
   void ViewTemplate();
   void Start();
@@ -215,6 +219,23 @@ void HtmlDocumentDialog::CommitTemplateFolder() {
   values_.templateFileName.clear();
   ShowTemplateChoice();
   FillTemplateList();
+}
+
+void HtmlDocumentDialog::BrowseInto(int button) {
+  const bool destination = button == IDC_HTML_BROWSE_DESTINATION;
+  FolderBrowserRequest request;
+  request.caller.htmlDialogOpen = true;
+  request.startingFolder = destination ? values_.destinationFolder : values_.templateFolder;
+  const FolderBrowserResult chosen = RunFolderBrowser(Window(), request);
+  if (!chosen.accepted) return;
+  const std::string folder = bw::EndInBackslash(chosen.folder);
+  if (destination) {
+    SetItemText(IDC_HTML_DESTINATION, folder + values_.destinationFileName);
+    CommitDestination();
+  } else {
+    SetItemText(IDC_HTML_TEMPLATE_FOLDER, folder);
+    CommitTemplateFolder();
+  }
 }
 
 void HtmlDocumentDialog::CommitDestination() {
@@ -392,6 +413,7 @@ void HtmlDocumentDialog::OnCommand(int id, int code, HWND) {
     case IDC_HTML_BROWSE_TEMPLATES:
     case IDC_HTML_BROWSE_DESTINATION:
       PlaySoundEffect(kSoundBrowse);
+      BrowseInto(id);
       break;
     case IDC_HTML_VIEW_TEMPLATE:
       ViewTemplate();
