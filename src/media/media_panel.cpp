@@ -27,20 +27,21 @@ MediaPanel* g_livePanel = nullptr;
 // Posted to itself when the location edit has lost the focus.
 constexpr UINT kLocationLeftMessage = WM_APP + 1;
 
-// The help ids of one kind's controls; the MIDI and Video ids are the Audio ids moved on.
-template <int kStep>
-constexpr auto PanelHelpIds() {
+// The help ids of one kind's controls; the MIDI and Video ids are the Audio ids moved on. Only
+// the Video panel has the sound button.
+template <int kStep, typename... Extra>
+constexpr auto PanelHelpIds(Extra... extra) {
   return MakeHelpIds(
-      IDC_MEDIA_PLAY + kStep, IDC_MEDIA_STOP + kStep, IDC_MEDIA_PAUSE + kStep,
+      extra..., IDC_MEDIA_PLAY + kStep, IDC_MEDIA_STOP + kStep, IDC_MEDIA_PAUSE + kStep,
       IDC_MEDIA_ALL + kStep, IDC_MEDIA_INFO + kStep, IDC_MEDIA_COPY + kStep,
       IDC_MEDIA_RENAME + kStep, IDC_MEDIA_MOVE + kStep, IDC_MEDIA_EDITOR + kStep,
       IDC_MEDIA_DELETE + kStep, IDC_MEDIA_BROWSE + kStep, IDC_MEDIA_SEARCH + kStep,
-      IDC_MEDIA_REPEAT + kStep, IDC_MEDIA_SKIP + kStep, IDC_MEDIA_SOUND + kStep,
+      IDC_MEDIA_REPEAT + kStep, IDC_MEDIA_SKIP + kStep,
       IDC_MEDIA_LOCATION + kStep, IDC_MEDIA_LIST + kStep, IDC_MEDIA_POSITION_BAR + kStep);
 }
 constexpr auto kAudioHelpIds = PanelHelpIds<0>();
 constexpr auto kMidiHelpIds = PanelHelpIds<IDC_MEDIA_ID_STEP>();
-constexpr auto kVideoHelpIds = PanelHelpIds<2 * IDC_MEDIA_ID_STEP>();
+constexpr auto kVideoHelpIds = PanelHelpIds<2 * IDC_MEDIA_ID_STEP>(IDC_VIDEO_SOUND);
 
 HelpIdTable HelpIdsOf(int mode) {
   return mode == kModeMidi ? kMidiHelpIds.data()
