@@ -8,6 +8,8 @@
 #include "filetools/file_tool_texts.h"
 #include "filetools/selection_summary.h"
 #include "resources/resource.h"
+#include "shell/animation.h"
+#include "shell/look_and_feel.h"
 #include "shell/message_box.h"
 #include "shell/program_state.h"
 #include "shell/skinned_dialog.h"
@@ -49,6 +51,7 @@ class CopyMoveDialog : public SkinnedDialog, private bw::TransferHost {
   bool IsCopy() const { return input_.operation == TransferOperation::kCopy; }
 
   void OnInitDialog() override {
+    PlaceAnimation();
     SetWindowTextA(Window(), IsCopy() ? kTextCopyFilesTitle : kTextMoveFilesTitle);
     SetItemText(IDC_COPY_QUESTION, IsCopy() ? kTextCopyQuestion : kTextMoveQuestion);
     FillFileNameList(Item(IDC_COPY_FILES), input_.files);
@@ -113,12 +116,37 @@ class CopyMoveDialog : public SkinnedDialog, private bw::TransferHost {
                              job.destination);
 
     SetBusy(true);
+    StartAnimation(Flight(), Window(), POINT{Flight().x.load(), Flight().y.load()});
     const bw::TransferSummary summary = bw::RunTransfer(files, job, *this);
+    StopAnimationAndWait(Flight());
     SetBusy(false);
     result.filesChanged = summary.done > 0;
     SetItemText(IDC_COPY_STATUS, summary.canceled ? kTextCanceled : kTextDone);
     End(summary.canceled ? IDCANCEL : IDOK);
   }
+
+  static Animation& Flight() { return g_animations[kAnimationCopyMove]; }
+
+  // The copy/move animation stands centred in its frame, still until files are copied.
+  void PlaceAnimation() {
+    RECT frame = {};
+    GetWindowRect(Item(IDC_COPY_ANIMATION), &frame);
+    MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&frame), 2);
+    ShowItem(IDC_COPY_ANIMATION, false);  // it only marks the place; the dialog draws there
+    Animation& flight = Flight();
+    flight.x.store((frame.left + frame.right - flight.info.frameWidth) / 2);
+    flight.y.store((frame.top + frame.bottom - flight.info.frameHeight) / 2);
+    flight.currentFrame.store(0);
+  }
+
+  std::optional<INT_PTR> OnMessage(UINT message, WPARAM, LPARAM) override {
+    if (message != WM_PAINT) return std::nullopt;
+    PaintDc paint(Window());
+    if (!IsAnimationRunning(Flight())) DrawAnimationFrame(Flight(), paint.Get());
+    return TRUE;
+  }
+
+  void OnDestroy() override { StopAnimationAndWait(Flight()); }
 
   void SetBusy(bool busy) {
     busy_ = busy;
