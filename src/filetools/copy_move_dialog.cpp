@@ -6,6 +6,7 @@
 #include "filetools/file_name_list.h"
 #include "filetools/file_tool_paths.h"
 #include "filetools/file_tool_texts.h"
+#include "filetools/folder_browser_dialog.h"
 #include "filetools/selection_summary.h"
 #include "resources/resource.h"
 #include "shell/animation.h"
@@ -89,7 +90,11 @@ class CopyMoveDialog : public SkinnedDialog, private bw::TransferHost {
 
   void OnBrowse() {
     PlaySoundEffect(kSoundBrowse);
-    // BROWSER-PENDING
+    FolderBrowserRequest request;
+    request.caller.copyOrMoveOperation = true;
+    request.startingFolder = ItemText(IDC_COPY_DESTINATION);
+    const FolderBrowserResult chosen = RunFolderBrowser(Window(), request);
+    if (chosen.accepted) SetItemText(IDC_COPY_DESTINATION, chosen.folder);
     SetFocus(Item(IDC_COPY_DESTINATION));
   }
 
