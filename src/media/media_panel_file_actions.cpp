@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "filetools/copy_move_dialog.h"
+#include "filetools/delete_dialog.h"
+#include "filetools/editor_launch.h"
+#include "filetools/rename_dialog.h"
 #include "media/media_info_dialog.h"
 #include "media/media_panel_internal.h"
 #include "media/media_panel_texts.h"
@@ -48,16 +52,45 @@ bw::MediaInfoKind InfoKindOf(const MediaPanel& panel) {
   return bw::MediaInfoKind::kAudio;
 }
 
+// The full paths of the selected entries, in list order.
+std::vector<std::string> SelectedPaths(const MediaPanel& panel, const std::vector<int>& selection) {
+  const std::string& folder = *MediaFolder(panel.Mode(), g_settings.main);
+  std::vector<std::string> paths;
+  for (int index : selection) paths.push_back(folder + ListText(panel, index));
+  return paths;
+}
+
 // Info: the information dialog of each selected file in list order; the panel is disabled
 // while the series runs.
 void ShowFileInformation(MediaPanel& panel, const std::vector<int>& selection) {
   MediaInfoSeriesInput input;
   input.kind = InfoKindOf(panel);
   input.panel = panel.Window();
-  const std::string& folder = *MediaFolder(panel.Mode(), g_settings.main);
-  for (int index : selection) input.paths.push_back(folder + ListText(panel, index));
+  input.paths = SelectedPaths(panel, selection);
   if (!selection.empty()) g_mediaPlayback.currentFileName = ListText(panel, selection.front());
   RunMediaInfoSeries(panel.Window(), input);
+}
+
+// Copy, Move, Rename, Delete and Editor: the file tools work on the selected files; the list
+// is read again when a tool changed the media folder.
+void RunFileTool(MediaPanel& panel, int audioId, const std::vector<int>& selection) {
+  const std::vector<std::string> paths = SelectedPaths(panel, selection);
+  HWND owner = panel.Window();
+  bool folderChanged = false;
+  switch (audioId) {
+    case IDC_MEDIA_COPY:
+      RunCopyMoveDialog(owner, {bw::TransferOperation::kCopy, panel.Mode(), paths});
+      break;
+    case IDC_MEDIA_MOVE:
+      folderChanged =
+          RunCopyMoveDialog(owner, {bw::TransferOperation::kMove, panel.Mode(), paths}).filesChanged;
+      break;
+    case IDC_MEDIA_RENAME: folderChanged = RunRenameDialog(owner, {paths}).renamed > 0; break;
+    case IDC_MEDIA_DELETE: folderChanged = RunDeleteDialog(owner, {paths}).deleted > 0; break;
+    case IDC_MEDIA_EDITOR: LaunchEditor(owner, paths); break;
+    default: break;
+  }
+  if (folderChanged) RefreshMediaFileList(panel);
 }
 
 }  // namespace
@@ -74,6 +107,8 @@ void OnFileAction(MediaPanel& panel, int audioId) {
     ShowMessage(panel.Window(), NothingSelectedText(audioId));
   } else if (audioId == IDC_MEDIA_INFO) {
     ShowFileInformation(panel, selection);
+  } else {
+    RunFileTool(panel, audioId, selection);
   }
   if (hovering) StartHoverTimer(panel.Window());
 }
