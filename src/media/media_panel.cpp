@@ -138,8 +138,10 @@ void MediaPanel::OnInitDialog() {
   PlacePanelAnimation(*this);
   // 4. A start with a media file plays it.
   if (g_playAndExit && g_commandLine.mediaMode == mode_) SelectCommandLineFile(*this);
-  // 5. The animation frame only when the kind animates.
+  // 5. The animation frame only when the kind animates; the docked video area only while a
+  // video plays in it.
   if (!IsVideo()) Show(IDC_MEDIA_ANIMATION, HasAnimation());
+  HideDockedVideo(*this);
   // 6. The hover table is built by the chores once the panel is laid out. 7. Drops.
   DragAcceptFiles(window, TRUE);
   // 8. The bit rate shows only while an MP3 file plays.

@@ -126,15 +126,15 @@ void PaintPanelAnimation(MediaPanel& panel, HDC dc) {
 void RunStopRoutine(MediaPanel* panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (playback.device.IsOpen()) {
+    if (panel != nullptr) HideDockedVideo(*panel);
     // The routine also runs after a failed command, so its own failures are not reported.
     (void)playback.device.StopAndClose();
     // A pause ends with its device: the next Play starts afresh instead of resuming nothing.
     playback.paused = false;
     g_playAndExit = false;
     if (panel != nullptr) {
-      panel->SetText(IDC_MEDIA_STATE, kTextMediaReady);
-      HideDockedVideo(*panel);
       panel->KillPositionTimer();
+      panel->SetText(IDC_MEDIA_STATE, kTextMediaReady);
     }
   }
   playback.queue.Clear();

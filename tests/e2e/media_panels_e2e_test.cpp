@@ -40,6 +40,39 @@ std::string SilentWav(uint32_t milliseconds) {
   return wav;
 }
 
+std::string Chunk(const std::string& id, const std::string& body) {
+  std::string chunk = id + Le32(static_cast<uint32_t>(body.size())) + body;
+  if (body.size() % 2 != 0) chunk += '\0';
+  return chunk;
+}
+std::string List(const std::string& type, const std::string& body) {
+  return "LIST" + Le32(static_cast<uint32_t>(body.size() + 4)) + type + body;
+}
+
+// An uncompressed 32 x 24 AVI video of `frames` grey frames at 10 frames a second, no sound.
+std::string GreyAvi(uint32_t frames) {
+  const uint32_t width = 32, height = 24, frameBytes = width * height * 3;
+  std::string avih = Le32(100000) + Le32(frameBytes * 10) + Le32(0) + Le32(0x10) + Le32(frames) +
+                     Le32(0) + Le32(1) + Le32(frameBytes) + Le32(width) + Le32(height) +
+                     std::string(16, '\0');
+  std::string strh = std::string("vidsDIB ") + Le32(0) + Le16(0) + Le16(0) + Le32(0) + Le32(1) +
+                     Le32(10) + Le32(0) + Le32(frames) + Le32(frameBytes) + Le32(0xFFFFFFFF) +
+                     Le32(0) + Le16(0) + Le16(0) + Le16(width) + Le16(height);
+  std::string strf = Le32(40) + Le32(width) + Le32(height) + Le16(1) + Le16(24) + Le32(0) +
+                     Le32(frameBytes) + Le32(0) + Le32(0) + Le32(0) + Le32(0);
+  std::string hdrl = List("hdrl", Chunk("avih", avih) +
+                                      List("strl", Chunk("strh", strh) + Chunk("strf", strf)));
+  std::string movi;
+  std::string index;
+  for (uint32_t i = 0; i < frames; ++i) {
+    index += std::string("00db") + Le32(0x10) + Le32(static_cast<uint32_t>(movi.size() + 4)) +
+             Le32(frameBytes);
+    movi += Chunk("00db", std::string(frameBytes, static_cast<char>(0x80)));
+  }
+  const std::string body = "AVI " + hdrl + List("movi", movi) + Chunk("idx1", index);
+  return "RIFF" + Le32(static_cast<uint32_t>(body.size())) + body;
+}
+
 class MediaPanels : public testing::Test {
  protected:
   void SetUp() override {
@@ -502,6 +535,41 @@ TEST_F(MediaPanels, InfoShowsTheSelectionsDialogsAndLeavesThePanelUsable) {
   PostMessageA(first, WM_COMMAND, IDCANCEL, 0);  // ends the series
   EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(panel) != FALSE; }, 5000));
   EXPECT_EQ(e2e::FindTopWindow("Audio File Information", program.ProcessId()), nullptr);
+}
+
+TEST_F(MediaPanels, VideoPlaysInTheDockedAreaCountingFrames) {
+  const std::string videos = shelle2e::MakeMediaFolder(folder, "videos");
+  shelle2e::WriteBytes(videos + "grey.avi", GreyAvi(20));
+  folder.WriteIni("MAIN", "VideoFilesPath", videos.c_str());
+  folder.WriteIni("MAIN", "VideoOutput", "Frames");
+  folder.WriteIni("MAIN", "BrindlewaxMode", "video");
+  ASSERT_TRUE(program.Start(folder));
+  main = program.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(shelle2e::WaitForPanel(main, shelle2e::kVideoTab));
+  const int step = 2 * IDC_MEDIA_ID_STEP;
+  HWND videoList = e2e::FindControl(main, IDC_MEDIA_LIST + step);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return SendMessageA(videoList, LB_GETCOUNT, 0, 0) == 1; }, 5000));
+  HWND host = Control(IDC_MEDIA_VIDEO_HOST + step);
+  EXPECT_FALSE(IsWindowVisible(host));
+  SendMessageA(videoList, LB_SETSEL, TRUE, 0);
+  e2e::ClickId(main, IDC_MEDIA_PLAY + step);
+  ASSERT_TRUE(WaitForText(IDC_MEDIA_POSITION_LENGTH + step, "20 Frames")) << TakeMessageIfAny();
+  EXPECT_EQ(Text(IDC_MEDIA_NAME + step), "grey.avi");
+  EXPECT_TRUE(IsWindowVisible(host));
+  // The picture keeps its own size, centred in the frame.
+  RECT area = {};
+  GetClientRect(host, &area);
+  EXPECT_EQ(area.right, 32);
+  EXPECT_EQ(area.bottom, 24);
+  e2e::SaveScreenshot(main, "media_video_playing");
+  // Two seconds on, the video has ended at its last frame.
+  EXPECT_TRUE(WaitForText(IDC_MEDIA_POSITION + step, "20 Frames", 6000)) << Text(IDC_MEDIA_POSITION + step);
+  EXPECT_TRUE(IsWindowVisible(host));
+  e2e::ClickId(main, IDC_MEDIA_STOP + step);
+  EXPECT_TRUE(WaitForText(IDC_MEDIA_STATE + step, kTextMediaReady));
+  EXPECT_EQ(Text(IDC_MEDIA_POSITION_LENGTH + step), "");
+  EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(host) == FALSE; }, 3000));
 }
 
 }  // namespace
