@@ -6,6 +6,7 @@
 #include "filetools/copy_move_dialog.h"
 #include "filetools/delete_dialog.h"
 #include "filetools/editor_launch.h"
+#include "filetools/folder_browser_dialog.h"
 #include "filetools/rename_dialog.h"
 #include "media/media_info_dialog.h"
 #include "media/media_panel_internal.h"
@@ -31,7 +32,9 @@ const char* NothingSelectedText(int audioId) {
   }
 }
 
-// Browse and Search: playback ends, and a queue the timer still drives is given up.
+// Browse and Search: playback ends, a queue the timer still drives is given up, and the
+// folder browser opens on the panel's folder (Search goes straight to the drive search). The
+// browser refills the list as the user moves; a confirmed folder is the panel's from then on.
 void OnBrowseOrSearch(MediaPanel& panel, int audioId) {
   RunStopRoutine(&panel);
   if (audioId == IDC_MEDIA_BROWSE) PlaySoundEffect(kSoundBrowse);
@@ -44,6 +47,15 @@ void OnBrowseOrSearch(MediaPanel& panel, int audioId) {
   }
   playback.listAlreadyFilled = false;
   StopPanelAnimation(panel);
+  const bool hovering = StopHoverTimer(panel.Window());
+  FolderBrowserRequest request;
+  request.callerList = panel.List();
+  request.searchMode = audioId == IDC_MEDIA_SEARCH;
+  // Confirmed or cancelled (when it refilled the list from the starting folder), the refresh
+  // shows the folder and the count that go with what the list holds.
+  static_cast<void>(RunFolderBrowser(panel.Window(), request));
+  RefreshMediaFileList(panel);
+  if (hovering) StartHoverTimer(panel.Window());
 }
 
 bw::MediaInfoKind InfoKindOf(const MediaPanel& panel) {

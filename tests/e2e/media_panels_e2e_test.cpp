@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "filetools/filetools_texts.h"
 #include "media/media_panel_texts.h"
 #include "shell/texts.h"
 #include "shell_e2e_support.h"
@@ -358,6 +359,87 @@ TEST_F(MediaPanels, DroppedFileOrFolderBecomesTheFolder) {
   ASSERT_EQ(ExitProgram(program, main), 0);
   main = nullptr;
   EXPECT_EQ(folder.ReadIni("MAIN", "WaveFilesPath"), music);
+}
+
+// A double-click on a line of the folder browser's directory list, at the middle of the line.
+bool DoubleClickFolder(HWND browser, const std::string& name) {
+  HWND folders = e2e::FindControl(browser, IDC_FOLDER_BROWSER_DIRECTORIES);
+  const LRESULT count = SendMessageA(folders, LB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    wchar_t wide[MAX_PATH + 1] = {};
+    if (SendMessageW(folders, LB_GETTEXTLEN, i, 0) >= MAX_PATH) continue;
+    SendMessageW(folders, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+    char text[2 * MAX_PATH + 2] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    if (name != text) continue;
+    SendMessageA(folders, LB_SETTOPINDEX, i, 0);
+    RECT line{};
+    SendMessageA(folders, LB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&line));
+    const LPARAM at = MAKELPARAM((line.left + line.right) / 2, (line.top + line.bottom) / 2);
+    PostMessageA(folders, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(folders, WM_LBUTTONUP, 0, at);
+    PostMessageA(folders, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    PostMessageA(folders, WM_LBUTTONUP, 0, at);
+    return true;
+  }
+  return false;
+}
+
+// Browse opens the audio kind of the folder browser on the panel's folder; each step lists the
+// folder's files in the panel at once; OK makes the chosen folder the panel's and Cancel lists
+// the starting folder again. Search opens the drive search of the panel's kind straight away.
+TEST_F(MediaPanels, BrowseAndSearchChooseThePanelsFolder) {
+  const std::string rock = music + "rock\\";
+  CreateDirectoryA(rock.c_str(), nullptr);
+  shelle2e::WriteBytes(rock + "one.wav", SilentWav(100));
+  shelle2e::WriteBytes(rock + "two.wav", SilentWav(100));
+  AddWav("here.wav", 100);
+  Start();
+  ASSERT_TRUE(e2e::WaitUntil([&] { return Count() == 1; }, 5000));
+
+  Press(IDC_MEDIA_BROWSE);
+  HWND browser = program.WaitForWindow(kTextAudioPathSetup);
+  ASSERT_NE(browser, nullptr);
+  HWND where = e2e::FindControl(browser, IDC_FOLDER_BROWSER_LOCATION);
+  EXPECT_EQ(e2e::GetText(where), music);
+  ASSERT_TRUE(DoubleClickFolder(browser, "rock"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::GetText(where) == rock; }, 5000));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return Count() == 2; }, 3000));
+  EXPECT_EQ(Entry(0), "one.wav");
+  e2e::ClickId(browser, IDC_FOLDER_BROWSER_OK);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(browser); }, 5000));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::GetText(location) == rock; }, 3000));
+  EXPECT_EQ(Count(), 2);
+  EXPECT_EQ(Text(IDC_MEDIA_COUNT), "2 Audio Files:");
+
+  // Back up to the music folder, then Cancel: the rock folder's files are listed again.
+  Press(IDC_MEDIA_BROWSE);
+  browser = program.WaitForWindow(kTextAudioPathSetup);
+  ASSERT_NE(browser, nullptr);
+  where = e2e::FindControl(browser, IDC_FOLDER_BROWSER_LOCATION);
+  ASSERT_TRUE(DoubleClickFolder(browser, "music"));
+  ASSERT_TRUE(e2e::WaitUntil([&] { return e2e::GetText(where) == music; }, 5000));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return Count() == 1; }, 3000));
+  e2e::ClickId(browser, IDC_FOLDER_BROWSER_CANCEL);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(browser); }, 5000));
+  EXPECT_TRUE(e2e::WaitUntil([&] { return Count() == 2; }, 3000));
+  EXPECT_EQ(e2e::GetText(location), rock);
+
+  Press(IDC_MEDIA_SEARCH);
+  HWND search = program.WaitForWindow("Search for Audio files on drive C:");
+  ASSERT_NE(search, nullptr);
+  e2e::ClickId(search, IDC_DRIVE_SEARCH_CANCEL);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(search); }, 5000));
+  browser = program.WaitForWindow(kTextAudioPathSetup, 2000);
+  if (browser != nullptr) {
+    e2e::ClickId(browser, IDC_FOLDER_BROWSER_CANCEL);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(browser); }, 5000));
+  }
+  EXPECT_EQ(Count(), 2);
+
+  ASSERT_EQ(ExitProgram(program, main), 0);
+  main = nullptr;
+  EXPECT_EQ(folder.ReadIni("MAIN", "WaveFilesPath"), rock);
 }
 
 TEST_F(MediaPanels, TypedFolderIsNormalisedOrRefused) {
