@@ -18,5 +18,9 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 dpkg --print-foreign-architectures | grep -q i386 || dpkg --add-architecture i386
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
+# A mirror caught mid-sync fails one index now and then: try again, then go on with what came.
+for attempt in 1 2 3; do
+  apt-get update -qq && break
+  sleep $((attempt * 5))
+done || true
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
