@@ -70,6 +70,17 @@ wine_env_teardown() {
   wine_display_stop
 }
 
+# Copies a prefix whose wineserver has ended; links that pointed into the old prefix (the
+# user's shell folders point into its home) point into the new one.
+wine_prefix_copy() { # FROM TO
+  local from=$1 to=$2 link target
+  cp -a "$from/." "$to/"
+  find "$to" -type l | while read -r link; do
+    target=$(readlink "$link")
+    case $target in "$from"/*) ln -sfn "$to${target#"$from"}" "$link" ;; esac
+  done
+}
+
 # Runs a Windows program with the prepared prefix.
 bw_wine() {
   HOME="$BW_WINE_HOME" wine "$@"
