@@ -23,17 +23,15 @@ if(BW_DELBRIX_SOURCES)
 endif()
 
 # The distribution folder: setup.exe with every file of its copy list beside it, as a disc or
-# a download would hold them. The web template set comes from tools/web_template.
+# a download would hold them, with the default web template set of data/web.
 if(TARGET setup AND TARGET DelBrix AND TARGET BRINDWAX AND TARGET WaxAnim)
   set(BW_DISTRIBUTION_DIR ${CMAKE_BINARY_DIR}/distribution)
-  file(GLOB BW_WEB_TEMPLATE_SCRIPTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/web_template/*.py)
   add_custom_target(bw_distribution ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${BW_DISTRIBUTION_DIR}
-    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/web_template/generate.py --out ${BW_DISTRIBUTION_DIR}
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
             $<TARGET_FILE:setup> $<TARGET_FILE:BRINDWAX> $<TARGET_FILE:DelBrix> $<TARGET_FILE:WaxAnim>
-            ${BW_HELP_FILE} ${BW_README_FILE} ${BW_DISTRIBUTION_DIR}
-    DEPENDS ${BW_WEB_TEMPLATE_SCRIPTS}
+            ${BW_HELP_FILE} ${BW_README_FILE} ${BW_WEB_TEMPLATE_FILES} ${BW_DISTRIBUTION_DIR}
+    DEPENDS ${BW_WEB_TEMPLATE_FILES}
     COMMENT "Making the distribution folder"
     VERBATIM)
   add_dependencies(bw_distribution setup DelBrix BRINDWAX WaxAnim bw_help)
