@@ -13,34 +13,10 @@
 namespace {
 
 using cde2e::CdPlayerSession;
+using garnishe2e::QuotedFolder;
+using garnishe2e::RunCommandLine;
 using garnishe2e::Text;
 using garnishe2e::WaitGone;
-
-// Runs the Windows brindwax-cli beside the program with `arguments`; its exit code, or -1.
-long RunCommandLine(const std::string& arguments) {
-  std::string command = "\"" + e2e::BuiltProgramDir() + "brindwax-cli.exe\" " + arguments;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process = {};
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                      nullptr, nullptr, &startup, &process)) {
-    return -1;
-  }
-  DWORD code = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
-    GetExitCodeProcess(process.hProcess, &code);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return static_cast<long>(code);
-}
-
-// The catalogue folder without its trailing backslash, quoted for a command line.
-std::string QuotedFolder(const e2e::ProgramFolder& folder) {
-  std::string path = folder.Path();
-  path.pop_back();
-  return "\"" + path + "\"";
-}
 
 class ExportDialog : public ::testing::Test {
  protected:
@@ -70,12 +46,7 @@ class ExportDialog : public ::testing::Test {
   }
   // Types into the destination and leaves it through Enter.
   void TypeDestination(const std::string& text) const {
-    HWND path = e2e::FindControl(dialog, IDC_EXPORT_PATH);
-    shelle2e::PostAltKey(dialog, 'D');
-    ASSERT_TRUE(e2e::WaitUntil([&] { return shelle2e::FocusOf(dialog) == path; }, 3000));
-    e2e::Sleep(300);  // the mnemonic's character passes first
-    e2e::SetText(path, text);
-    shelle2e::PostKey(path, VK_RETURN);
+    ASSERT_TRUE(shelle2e::TypeByMnemonic(dialog, IDC_EXPORT_PATH, 'D', text));
   }
   // The box that comes up (message or question) with its text; answered with `ok`.
   std::string AnswerBox(const char* title, int text, int button) const {

@@ -78,4 +78,30 @@ inline void AppendEntries(bw::Database& catalogue, const std::vector<TestEntry>&
   }
 }
 
+// Runs the Windows brindwax-cli beside the program with `arguments`; its exit code, or -1.
+inline long RunCommandLine(const std::string& arguments) {
+  std::string command = "\"" + e2e::BuiltProgramDir() + "brindwax-cli.exe\" " + arguments;
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process = {};
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                      nullptr, nullptr, &startup, &process)) {
+    return -1;
+  }
+  DWORD code = static_cast<DWORD>(-1);
+  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process.hProcess, &code);
+  }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  return static_cast<long>(code);
+}
+
+// The catalogue folder without its trailing backslash, quoted for a command line.
+inline std::string QuotedFolder(const e2e::ProgramFolder& folder) {
+  std::string path = folder.Path();
+  path.pop_back();
+  return "\"" + path + "\"";
+}
+
 }  // namespace garnishe2e

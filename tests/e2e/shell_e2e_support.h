@@ -55,6 +55,18 @@ inline void PostAltKey(HWND window, UINT virtualKey) {
   PostMessageA(window, WM_SYSKEYUP, virtualKey, 1 | (scanCode << 16) | 0xE0000000u);
 }
 
+// Reaches a field through its group's mnemonic, types `text` and takes it with Enter, as a
+// user does. False when the mnemonic does not bring the focus to the field.
+inline bool TypeByMnemonic(HWND dialog, int fieldId, UINT mnemonic, const std::string& text) {
+  HWND field = e2e::FindControl(dialog, fieldId);
+  PostAltKey(dialog, mnemonic);
+  if (!e2e::WaitUntil([&] { return FocusOf(dialog) == field; }, 3000)) return false;
+  e2e::Sleep(300);  // the mnemonic's character passes first
+  e2e::SetText(field, text);
+  PostKey(field, VK_RETURN);
+  return true;
+}
+
 // The first drive from A to Z that is a CD-ROM drive, as a root path; "" when none.
 inline std::string FirstCdRomDrive() {
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
