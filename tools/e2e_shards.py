@@ -4,7 +4,8 @@
 Prints two gtest filters, one per line. Suites whose servers listen on fixed local ports
 (the CDDBP ports 888 and 8880, SMTP on 25) and the CD panel suites that query them all stay
 in the first session, so no two of them ever listen at once. The other suites are shared out
-by test count, largest first. The second filter is the negative of the first, so a suite
+by the seconds each took on a measured run (6 s a test for a suite not measured yet), largest
+first. The second filter is the negative of the first, so a suite
 added later always runs in one session or the other.
 
 Usage: e2e_shards.py TESTS_E2E_FOLDER
@@ -15,6 +16,20 @@ import sys
 
 FIXED_PORT_HEADERS = {"fake_cddb_servers.h", "smtp_capture_server.h"}
 CD_PANEL_FILES = {"cd_player_e2e_test.cpp", "disc_info_e2e_test.cpp", "shell_cd_forms_e2e_test.cpp"}
+
+# Seconds per suite on a measured run; only the balance between the sessions depends on them.
+MEASURED_SECONDS = {
+    "CaptionGlyphs": 1, "CdPlayerPanel": 77, "DiscInfoDialog": 30, "FreedbDialogs": 37,
+    "FreedbHttpTransport": 1, "FreedbInternetBinding": 1, "FreedbQuery": 84,
+    "FreedbTransport": 1, "ShellCdForms": 11, "Submission": 56,
+    "CaptionOfTheProgram": 13, "DatabaseEditor": 44, "DatabaseInformation": 14,
+    "DatabaseSorter": 14, "ExportDialog": 27, "FileTools": 65, "FolderBrowserFlow": 59,
+    "Garnish": 26, "HelpViewer": 22, "HtmlDocument": 14, "InstallationTest": 68,
+    "MediaInformation": 19, "MediaPanels": 112, "MessageBoxTest": 14, "OptionsDialogFlow": 71,
+    "ProgramHelp": 14, "QuestionBoxTest": 37, "SearchTest": 55, "ShellButtons": 39,
+    "ShellKeys": 25, "ShellSecondCopy": 22, "ShellStartup": 35, "Startup": 5, "VideoWindow": 22,
+}
+SECONDS_PER_UNMEASURED_TEST = 6
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 TEST = re.compile(r'^\s*TEST(?:_F|_P)?\(\s*(\w+)\s*,\s*(\w+)\s*\)', re.M)
@@ -57,10 +72,14 @@ def split(folder):
     for suite in list(free):
         if suite in pinned:
             pinned[suite] += free.pop(suite)
-    first, second = dict(pinned), {}
-    for suite, count in sorted(free.items(), key=lambda item: (-item[1], item[0])):
+    def seconds(suite, count):
+        return MEASURED_SECONDS.get(suite, count * SECONDS_PER_UNMEASURED_TEST)
+
+    first = {suite: seconds(suite, count) for suite, count in pinned.items()}
+    second = {}
+    for suite, count in sorted(free.items(), key=lambda item: (-seconds(*item), item[0])):
         lighter = first if sum(first.values()) <= sum(second.values()) else second
-        lighter[suite] = count
+        lighter[suite] = seconds(suite, count)
     return sorted(first), sorted(second)
 
 
