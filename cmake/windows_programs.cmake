@@ -97,6 +97,14 @@ if(BW_E2E_SOURCES)
   # BW_E2E_SOURCE_DIR: where the tests' own servers written in Python lie, as a Unix path.
   target_compile_definitions(e2e_tests PRIVATE BW_TESTDATA_DIR="${BW_TESTDATA_WINE}"
                              BW_E2E_SOURCE_DIR="${CMAKE_SOURCE_DIR}/tests/e2e")
+
+  # The stand-in for the system's Mapi32.dll, which the submission tests copy beside the
+  # program under that name; built under another name so the program in bin never loads it.
+  # Its one export goes out undecorated, as GetProcAddress asks for it.
+  add_library(mapi_stand_in SHARED ${CMAKE_SOURCE_DIR}/tests/e2e/mapi_stand_in/mapi_stand_in.cpp)
+  set_target_properties(mapi_stand_in PROPERTIES PREFIX "" SUFFIX .dll)
+  target_link_options(mapi_stand_in PRIVATE -Wl,--kill-at)
+  add_dependencies(e2e_tests mapi_stand_in)
 endif()
 
 # brindwax-cli for Windows: the same commands over the same core, ordering and lower-casing

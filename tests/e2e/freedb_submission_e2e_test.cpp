@@ -1,8 +1,10 @@
 // Submit New Entry of the Add / Edit dialog, end to end: the check of the typed entry with its
 // messages and focus, the e-mail dialog talking to a real mail server and to scripted ones that
-// refuse at each step, and the file opened in Notepad.
+// refuse at each step, the message handed to a stand-in Mapi32.dll, and the file opened in
+// Notepad.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +27,7 @@ using fake_freedb::SayInPieces;
 constexpr const char* kEmail = "tester@example.org";
 constexpr const char* kSubmissionAddress = "gnudb-submit@gnudb.org";
 constexpr int kConversationTimeoutMs = 20000;
+constexpr const char* kMapiSent = "mapi_sent.txt";  // written by the stand-in Mapi32.dll
 
 // Three tracks of 200, 180 and 150 seconds: offsets 150, 15150 and 28650, the lead-out at
 // 39900 (532 seconds), so the disc ID is 13 (digit sums 2 + 4 + 13), 0212 (530 seconds) and 03.
@@ -41,6 +44,51 @@ std::string ExpectedRecord() {
          "TTITLE1=Two\r\nTTITLE2=Three\r\nEXTD=Line one\\nLine two\r\nEXTT0=\r\nEXTT1=\r\n"
          "EXTT2=\r\nPLAYORDER=";
 }
+
+// What the stand-in Mapi32.dll writes down for that entry sent from the dialog `owner`: no
+// session, a logon allowed, a receipt asked for, the user as originator and the submission
+// address as the one recipient, no files, and the record as the note text.
+std::string ExpectedMapiMessage(HWND owner) {
+  char ownerText[32];
+  std::snprintf(ownerText, sizeof ownerText, "%08lx",
+                static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(owner)));
+  const std::string email = std::string("\"") + kEmail + "\"";
+  const std::string submission = std::string("\"") + kSubmissionAddress + "\"";
+  return std::string("session 0\nowner ") + ownerText +
+         "\nflags 1\nreserved 0\nmessage flags 2\nsubject \"cddb rock " + kDiscId +
+         "\"\noriginator class 0, name " + email + ", address " + email +
+         "\nrecipients 1\nrecipient class 1, name " + submission + ", address " + submission +
+         "\nfiles 0\nnote text\n" + ExpectedRecord();
+}
+
+// Wine answers a load of Mapi32.dll with its own library, even when a file of that name lies
+// beside the program, unless told otherwise for the program in its registry; a variable in
+// the program's environment does not reach its loader. While this lives only a Mapi32.dll
+// found on the search path is loaded (or none); Windows has no such key and ignores it.
+class NativeMapiForProgram {
+ public:
+  NativeMapiForProgram() {
+    const char* overrides = "Software\\Wine\\AppDefaults\\BRINDWAX.EXE\\DllOverrides";
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, overrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key_, nullptr) != ERROR_SUCCESS) {
+      key_ = nullptr;
+      return;
+    }
+    static const char kNative[] = "native";
+    RegSetValueExA(key_, "mapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(kNative),
+                   sizeof kNative);
+  }
+  ~NativeMapiForProgram() {
+    if (key_ == nullptr) return;
+    RegDeleteValueA(key_, "mapi32");
+    RegCloseKey(key_);
+  }
+  NativeMapiForProgram(const NativeMapiForProgram&) = delete;
+  NativeMapiForProgram& operator=(const NativeMapiForProgram&) = delete;
+
+ private:
+  HKEY key_ = nullptr;
+};
 
 // A mail server from the scripted server: each command's reply as given, the message lines
 // after DATA taken in silence up to the lone dot.
@@ -158,11 +206,37 @@ class Submission : public testing::Test {
     return id;
   }
 
+  // Puts `built` (a library of the build folder) beside the program as Mapi32.dll.
+  void InstallMapiLibrary(const char* built) const {
+    ASSERT_TRUE(CopyFileA((e2e::BuiltProgramDir() + built).c_str(),
+                          session_.folder.File("Mapi32.dll").c_str(), FALSE))
+        << "cannot copy " << built;
+  }
+  void InstallMapiStandIn() const { InstallMapiLibrary("mapi_stand_in.dll"); }
+
+  // What the stand-in was handed at the last Submit; empty when it was not called.
+  std::string TakeMapiMessage() const {
+    e2e::WaitUntil([&] { return session_.folder.Exists(kMapiSent); }, 5000);
+    const std::string sent = session_.folder.ReadFile(kMapiSent);
+    DeleteFileA(session_.folder.File(kMapiSent).c_str());
+    return sent;
+  }
+  // The result the stand-in gives its next callers.
+  void AnswerMapiWith(int result) const {
+    session_.folder.WriteTextFile("mapi_result.txt", std::to_string(result));
+  }
+
+  bool NoMessageBox() const {
+    e2e::Sleep(500);
+    return e2e::FindTopWindow(kTextMessageBoxTitle, session_.program.ProcessId()) == nullptr;
+  }
+
   bool NoEmailDialog() const {
     e2e::Sleep(300);
     return e2e::FindTopWindow(kTextSmtpDialogTitle, session_.program.ProcessId()) == nullptr;
   }
 
+  NativeMapiForProgram nativeMapi_;
   cde2e::CdPlayerSession session_;
   HWND dialog_ = nullptr;
 };
@@ -281,6 +355,46 @@ TEST_F(Submission, NotepadFileHoldsTheAddressSubjectAndRecord) {
     return notepad != nullptr;
   }, 10000)) << "Notepad did not start";
   if (notepad != nullptr) PostMessageA(notepad, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(NoEmailDialog());
+}
+
+TEST_F(Submission, MapiGetsTheAddressesSubjectAndRecordFromTheDialog) {
+  InstallMapiStandIn();
+  Open(ThreeTracks(), "MAPI");
+  FillThreeTracks("Rock");
+  PressSubmit();
+  EXPECT_EQ(TakeMapiMessage(), ExpectedMapiMessage(dialog_));
+  // A sent message is not reported, and neither the e-mail dialog nor Notepad comes up.
+  EXPECT_TRUE(NoMessageBox());
+  EXPECT_TRUE(NoEmailDialog());
+  EXPECT_FALSE(session_.folder.Exists("cddbsub.txt"));
+  EXPECT_TRUE(IsWindow(dialog_));
+}
+
+// The mail program's refusal is shown with its number; the user's own cancel is not. A missing
+// library, or one without MAPISendMail, says so. The library is loaded anew at each Submit.
+TEST_F(Submission, MapiFailuresAreShownButTheUsersCancelIsNot) {
+  Open(ThreeTracks(), "mapi");
+  FillThreeTracks();
+  PressSubmit();
+  EXPECT_EQ(TakeMessage(), kTextMapiMissing);
+
+  InstallMapiLibrary("WaxAnim.dll");  // a library of resources only: no MAPISendMail
+  PressSubmit();
+  EXPECT_EQ(TakeMessage(), kTextMapiMissing);
+
+  InstallMapiStandIn();
+  AnswerMapiWith(14);  // MAPI_E_UNKNOWN_RECIPIENT
+  PressSubmit();
+  e2e::SaveScreenshot(session_.program.WaitForWindow(kTextMessageBoxTitle, 5000),
+                      "mapi_submission_refused");
+  EXPECT_EQ(TakeMessage(), std::string(kTextMapiSendFailed) + "14.");
+  EXPECT_EQ(TakeMapiMessage(), ExpectedMapiMessage(dialog_));
+
+  AnswerMapiWith(1);  // MAPI_USER_ABORT
+  PressSubmit();
+  EXPECT_FALSE(TakeMapiMessage().empty()) << "the stand-in was not called";
+  EXPECT_TRUE(NoMessageBox());
   EXPECT_TRUE(NoEmailDialog());
 }
 
