@@ -95,7 +95,7 @@ DialogChores PanelChores(int mode) {
 
 }  // namespace
 
-MediaPanel::MediaPanel(int mode) : SkinnedDialog(PanelChores(mode)), mode_(mode) {}
+MediaPanel::MediaPanel(int mode) : PlaybackWindow(PanelChores(mode)), mode_(mode) {}
 
 MediaPanel* LiveMediaPanel() { return g_livePanel; }
 
@@ -107,21 +107,50 @@ bool MediaPanel::HasAnimation() const {
   return false;
 }
 
-void MediaPanel::StartPositionTimer() {
+HWND PlaybackWindow::Control(int audioId) const {
+  const int id = Id(audioId);
+  return id != 0 ? Item(id) : nullptr;
+}
+
+void PlaybackWindow::SetText(int audioId, const std::string& text) const {
+  if (const int id = Id(audioId)) SetItemText(id, text);
+}
+
+void PlaybackWindow::StartPositionTimer() {
   SetTimer(Window(), kPositionTimerId, static_cast<UINT>(g_settings.main.timerPeriodMs), nullptr);
   g_mediaPlayback.timerRunning = true;
 }
 
-void MediaPanel::KillPositionTimer() {
+void PlaybackWindow::KillPositionTimer() {
   KillTimer(Window(), kPositionTimerId);
   g_mediaPlayback.timerRunning = false;
 }
 
-void MediaPanel::RedrawSwitches() {
+void PlaybackWindow::RedrawSwitches() {
   for (int audioId : {IDC_MEDIA_REPEAT, IDC_MEDIA_SOUND}) {
     if (HWND button = Control(audioId)) InvalidateRect(button, nullptr, FALSE);
   }
 }
+
+bool PlaybackWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  const int id = static_cast<int>(item.CtlID);
+  if (id == Id(IDC_MEDIA_REPEAT)) {
+    const skin::SkinCell cell = g_mediaPlayback.repeat ? small::kCellRepeatOn : small::kCellRepeatOff;
+    DrawSkinnedButton(item, cell.column, cell.row, ButtonStyle::kSmall, true);
+    return true;
+  }
+  // Only the Video panel and the large-video dialog have a control of this id.
+  if (id == Id(IDC_MEDIA_SOUND)) {
+    const skin::SkinCell cell = g_mediaPlayback.muted ? small::kCellSoundMuted : small::kCellSoundOn;
+    DrawSkinnedButton(item, cell.column, cell.row, ButtonStyle::kSmall, true);
+    return true;
+  }
+  return SkinnedDialog::OnDrawItem(item);
+}
+
+void MediaPanel::StartPlaybackAnimation() { StartPanelAnimation(*this); }
+
+void MediaPanel::StopPlaybackAnimation() { StopPanelAnimation(*this); }
 
 void MediaPanel::OnInitDialog() {
   HWND window = Window();
@@ -204,21 +233,6 @@ void MediaPanel::OnCommand(int id, int code, HWND control) {
 
 void MediaPanel::OnTimer(UINT_PTR id) {
   if (id == kPositionTimerId) OnPositionTimer(*this);
-}
-
-bool MediaPanel::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  const int id = static_cast<int>(item.CtlID);
-  if (id == Id(IDC_MEDIA_REPEAT)) {
-    const skin::SkinCell cell = g_mediaPlayback.repeat ? small::kCellRepeatOn : small::kCellRepeatOff;
-    DrawSkinnedButton(item, cell.column, cell.row, ButtonStyle::kSmall, true);
-    return true;
-  }
-  if (IsVideo() && id == Id(IDC_MEDIA_SOUND)) {
-    const skin::SkinCell cell = g_mediaPlayback.muted ? small::kCellSoundMuted : small::kCellSoundOn;
-    DrawSkinnedButton(item, cell.column, cell.row, ButtonStyle::kSmall, true);
-    return true;
-  }
-  return SkinnedDialog::OnDrawItem(item);
 }
 
 std::optional<INT_PTR> MediaPanel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -37,30 +37,48 @@ struct MediaPlayback {
 };
 extern MediaPlayback g_mediaPlayback;
 
-class MediaPanel : public SkinnedDialog {
+// The window a file plays in: a media panel, or the large-video dialog with labels, a bar and
+// buttons of its own. The shared playback routines reach its controls by the Audio panel's ids.
+class PlaybackWindow : public SkinnedDialog {
+ public:
+  // This window's id of an Audio panel control (30xx); 0 when it has no such control.
+  virtual int Id(int audioId) const = 0;
+  // Null when the window has no such control.
+  HWND Control(int audioId) const;
+  void SetText(int audioId, const std::string& text) const;
+
+  void RedrawSwitches();
+  void StartPositionTimer();
+  void KillPositionTimer();
+  // The Audio and MIDI panels' animation runs while a file plays; other windows have none.
+  virtual void StartPlaybackAnimation() {}
+  virtual void StopPlaybackAnimation() {}
+
+ protected:
+  using SkinnedDialog::SkinnedDialog;
+  // The repeat and sound switches show their state; the other buttons as the chrome draws them.
+  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
+};
+
+class MediaPanel : public PlaybackWindow {
  public:
   explicit MediaPanel(int mode);
 
   int Mode() const { return mode_; }
-  // The id in this panel of an Audio panel control (30xx).
-  int Id(int audioId) const { return MediaControlId(mode_, audioId); }
-  HWND Control(int audioId) const { return Item(Id(audioId)); }
+  int Id(int audioId) const override { return MediaControlId(mode_, audioId); }
   HWND List() const { return Control(IDC_MEDIA_LIST); }
-  void SetText(int audioId, const std::string& text) const { SetItemText(Id(audioId), text); }
   std::string Text(int audioId) const { return ItemText(Id(audioId)); }
   void Show(int audioId, bool visible) const { ShowItem(Id(audioId), visible); }
   bool IsVideo() const;
   bool HasAnimation() const;  // Audio and MIDI with their animation setting on
 
-  void RedrawSwitches();
-  void StartPositionTimer();
-  void KillPositionTimer();
+  void StartPlaybackAnimation() override;
+  void StopPlaybackAnimation() override;
 
  private:
   void OnInitDialog() override;
   void OnCommand(int id, int code, HWND control) override;
   void OnTimer(UINT_PTR id) override;
-  bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
   std::optional<INT_PTR> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnDestroy() override;
 
@@ -86,32 +104,41 @@ void SelectCommandLineFile(MediaPanel& panel);
 
 // --- playback (media_panel_playback.cpp) ---
 void OnPlay(MediaPanel& panel);
-void OnPauseButton(MediaPanel& panel);
 void OnStopButton(MediaPanel& panel);
-void OnSkip(MediaPanel& panel);
-void OnRepeatSwitch(MediaPanel& panel);
-void OnSoundSwitch(MediaPanel& panel);
 void OnPositionTimer(MediaPanel& panel);
+// The buttons the large-video dialog shares with the panels.
+void OnPauseButton(PlaybackWindow& window);
+void OnSkip(PlaybackWindow& window);
+void OnRepeatSwitch(PlaybackWindow& window);
+void OnSoundSwitch(PlaybackWindow& window);
+// A paused file plays on from where it stands: "Playing" and the position timer.
+void ResumePlayback(PlaybackWindow& window);
 // The stop routine: the device closed, the displays cleared, the animations told to stop.
-void RunStopRoutine(MediaPanel* panel);
+void RunStopRoutine(PlaybackWindow* window);
 // A failing MCI command: repeat off, the timer killed, playback stopped, the report shown.
-void ReportMediaError(MediaPanel& panel, MCIERROR error);
+void ReportMediaError(PlaybackWindow& window, MCIERROR error);
+// A start with a media file has played it: the program ends once the current message is done.
+void EndPlayAndExitRunSoon();
 void StartPanelAnimation(MediaPanel& panel);
 void StopPanelAnimation(const MediaPanel& panel);
 void PlacePanelAnimation(MediaPanel& panel);
 void PaintPanelAnimation(MediaPanel& panel, HDC dc);
 
 // --- video (media_panel_video.cpp) ---
-// Opens and starts the next queued video; answers whether a device is open.
+// Opens and starts the next queued video; answers whether the position timer is to run (a
+// device is open, or the large-video dialog has left files to start).
 bool StartNextVideo(MediaPanel& panel);
-void HideDockedVideo(MediaPanel& panel);
+// The video device is open in the window's picture host: the time format, the sound switch,
+// the position display set up from the length, and playing from the start.
+MCIERROR StartOpenedVideo(PlaybackWindow& window);
+void HideDockedVideo(PlaybackWindow& window);
 
 // --- position display and bar (media_panel_position.cpp) ---
-void SetUpPositionDisplay(MediaPanel& panel, std::uint32_t length);
-void ClearPositionDisplay(MediaPanel& panel);
-void UpdatePositionDisplay(MediaPanel& panel);
-void ShowPositionAtEnd(MediaPanel& panel);
-void OnPositionBarScroll(MediaPanel& panel, WPARAM wParam);
+void SetUpPositionDisplay(PlaybackWindow& window, std::uint32_t length);
+void ClearPositionDisplay(PlaybackWindow& window);
+void UpdatePositionDisplay(PlaybackWindow& window);
+void ShowPositionAtEnd(PlaybackWindow& window);
+void OnPositionBarScroll(PlaybackWindow& window, WPARAM wParam);
 
 // --- per-file actions (media_panel_file_actions.cpp) ---
 void OnFileAction(MediaPanel& panel, int audioId);

@@ -86,10 +86,12 @@ void OnQueueEnded(MediaPanel& panel) {
   panel.KillPositionTimer();
   StopPanelAnimation(panel);
   if (!g_mediaPlayback.paused) ShowPositionAtEnd(panel);
-  if (g_playAndExit) SetTimer(nullptr, 0, 0, EndPlayAndExitRun);
+  if (g_playAndExit) EndPlayAndExitRunSoon();
 }
 
 }  // namespace
+
+void EndPlayAndExitRunSoon() { SetTimer(nullptr, 0, 0, EndPlayAndExitRun); }
 
 void StartPanelAnimation(MediaPanel& panel) {
   Animation* animation = AnimationOf(panel);
@@ -123,7 +125,7 @@ void PaintPanelAnimation(MediaPanel& panel, HDC dc) {
   }
 }
 
-void RunStopRoutine(MediaPanel* panel) {
+void RunStopRoutine(PlaybackWindow* panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (playback.device.IsOpen()) {
     if (panel != nullptr) HideDockedVideo(*panel);
@@ -144,6 +146,7 @@ void RunStopRoutine(MediaPanel* panel) {
     ClearPositionDisplay(*panel);
     panel->SetText(IDC_MEDIA_SELECTED, kTextMediaZero);
     panel->SetText(IDC_MEDIA_LEFT, kTextMediaZero);
+    // The large-video dialog has no name label: it keeps the name in its caption.
     panel->SetText(IDC_MEDIA_NAME, "");
   } else {
     playback.scale = bw::PositionScale();
@@ -152,7 +155,7 @@ void RunStopRoutine(MediaPanel* panel) {
   StopAnimation(g_animations[kAnimationMidi]);
 }
 
-void ReportMediaError(MediaPanel& panel, MCIERROR error) {
+void ReportMediaError(PlaybackWindow& panel, MCIERROR error) {
   g_mediaPlayback.repeat = false;
   panel.RedrawSwitches();
   panel.KillPositionTimer();
@@ -161,17 +164,22 @@ void ReportMediaError(MediaPanel& panel, MCIERROR error) {
   bw::ReportMciError(bw::BuildMciErrorReport(bw::MciErrorText(error)));
 }
 
+void ResumePlayback(PlaybackWindow& window) {
+  MediaPlayback& playback = g_mediaPlayback;
+  playback.paused = false;
+  if (const MCIERROR error = playback.device.Play()) {
+    ReportMediaError(window, error);
+    return;
+  }
+  window.SetText(IDC_MEDIA_STATE, kTextMediaPlaying);
+  if (!playback.timerRunning) window.StartPositionTimer();
+  window.StartPlaybackAnimation();
+}
+
 void OnPlay(MediaPanel& panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (playback.paused && playback.device.IsOpen()) {
-    playback.paused = false;
-    if (const MCIERROR error = playback.device.Play()) {
-      ReportMediaError(panel, error);
-      return;
-    }
-    panel.SetText(IDC_MEDIA_STATE, kTextMediaPlaying);
-    if (!playback.timerRunning) panel.StartPositionTimer();
-    StartPanelAnimation(panel);
+    ResumePlayback(panel);
     return;
   }
   playback.paused = false;
@@ -217,18 +225,11 @@ void OnPositionTimer(MediaPanel& panel) {
   OnQueueEnded(panel);
 }
 
-void OnPauseButton(MediaPanel& panel) {
+void OnPauseButton(PlaybackWindow& panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (!playback.device.IsOpen()) return;
   if (playback.paused) {
-    playback.paused = false;
-    if (const MCIERROR error = playback.device.Play()) {
-      ReportMediaError(panel, error);
-      return;
-    }
-    panel.SetText(IDC_MEDIA_STATE, kTextMediaPlaying);
-    if (!playback.timerRunning) panel.StartPositionTimer();
-    StartPanelAnimation(panel);
+    ResumePlayback(panel);
     return;
   }
   if (playback.device.Mode() == bw::MediaMode::kPlaying) {
@@ -241,7 +242,7 @@ void OnPauseButton(MediaPanel& panel) {
   playback.paused = true;
   panel.SetText(IDC_MEDIA_STATE, kTextMediaPaused);
   panel.KillPositionTimer();
-  StopPanelAnimation(panel);
+  panel.StopPlaybackAnimation();
 }
 
 void OnStopButton(MediaPanel& panel) {
@@ -254,7 +255,7 @@ void OnStopButton(MediaPanel& panel) {
   }
 }
 
-void OnSkip(MediaPanel& panel) {
+void OnSkip(PlaybackWindow& panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (!playback.device.IsOpen()) return;
   SetScrollPos(panel.Control(IDC_MEDIA_POSITION_BAR), SB_CTL, playback.scale.Maximum(), TRUE);
@@ -270,12 +271,12 @@ void OnSkip(MediaPanel& panel) {
   if (!playback.timerRunning) panel.StartPositionTimer();
 }
 
-void OnRepeatSwitch(MediaPanel& panel) {
+void OnRepeatSwitch(PlaybackWindow& panel) {
   g_mediaPlayback.repeat = !g_mediaPlayback.repeat;
   panel.RedrawSwitches();
 }
 
-void OnSoundSwitch(MediaPanel& panel) {
+void OnSoundSwitch(PlaybackWindow& panel) {
   MediaPlayback& playback = g_mediaPlayback;
   playback.muted = !playback.muted;
   panel.RedrawSwitches();

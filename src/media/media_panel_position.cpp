@@ -9,7 +9,7 @@
 
 namespace {
 
-HWND Bar(const MediaPanel& panel) { return panel.Control(IDC_MEDIA_POSITION_BAR); }
+HWND Bar(const PlaybackWindow& panel) { return panel.Control(IDC_MEDIA_POSITION_BAR); }
 
 std::string PositionText(std::uint32_t position) {
   return g_mediaPlayback.framesMode ? bw::FramesText(position) : bw::LengthText(position);
@@ -30,7 +30,7 @@ bw::BarScroll ScrollOf(int code) {
 }
 
 // The device goes to the bar's place: playing on from there, or only moved there while paused.
-void Reposition(MediaPanel& panel, std::uint32_t target) {
+void Reposition(PlaybackWindow& panel, std::uint32_t target) {
   MediaPlayback& playback = g_mediaPlayback;
   MCIERROR error = 0;
   if (playback.pauseBeforeSeek) error = playback.device.Pause();
@@ -40,7 +40,7 @@ void Reposition(MediaPanel& panel, std::uint32_t target) {
   if (error != 0) ReportMediaError(panel, error);
 }
 
-void MoveBar(MediaPanel& panel, int value) {
+void MoveBar(PlaybackWindow& panel, int value) {
   MediaPlayback& playback = g_mediaPlayback;
   SetScrollPos(Bar(panel), SB_CTL, value, TRUE);
   playback.userScrolling = true;
@@ -49,7 +49,7 @@ void MoveBar(MediaPanel& panel, int value) {
   Reposition(panel, target);
 }
 
-void FinishScrolling(MediaPanel& panel) {
+void FinishScrolling(PlaybackWindow& panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (!playback.userScrolling) return;
   playback.userScrolling = false;
@@ -58,13 +58,13 @@ void FinishScrolling(MediaPanel& panel) {
   panel.SetText(IDC_MEDIA_STATE, playback.paused ? kTextMediaPaused : kTextMediaPlaying);
   if (!playback.timerRunning && !playback.paused && playback.device.IsOpen()) {
     panel.StartPositionTimer();
-    if (!panel.IsVideo()) StartPanelAnimation(panel);
+    panel.StartPlaybackAnimation();
   }
 }
 
 }  // namespace
 
-void SetUpPositionDisplay(MediaPanel& panel, std::uint32_t length) {
+void SetUpPositionDisplay(PlaybackWindow& panel, std::uint32_t length) {
   MediaPlayback& playback = g_mediaPlayback;
   playback.scale = playback.framesMode ? bw::PositionScale::ForFrames(length)
                                        : bw::PositionScale::ForMilliseconds(length);
@@ -75,7 +75,7 @@ void SetUpPositionDisplay(MediaPanel& panel, std::uint32_t length) {
   SetScrollPos(Bar(panel), SB_CTL, 0, TRUE);
 }
 
-void ClearPositionDisplay(MediaPanel& panel) {
+void ClearPositionDisplay(PlaybackWindow& panel) {
   g_mediaPlayback.scale = bw::PositionScale();
   panel.SetText(IDC_MEDIA_POSITION_START, "");
   panel.SetText(IDC_MEDIA_POSITION_LENGTH, "");
@@ -84,7 +84,7 @@ void ClearPositionDisplay(MediaPanel& panel) {
   SetScrollPos(Bar(panel), SB_CTL, 0, TRUE);
 }
 
-void UpdatePositionDisplay(MediaPanel& panel) {
+void UpdatePositionDisplay(PlaybackWindow& panel) {
   MediaPlayback& playback = g_mediaPlayback;
   if (playback.userScrolling) return;
   std::uint32_t position = 0;
@@ -93,13 +93,13 @@ void UpdatePositionDisplay(MediaPanel& panel) {
   if (BarFollowsPosition()) SetScrollPos(Bar(panel), SB_CTL, playback.scale.BarValue(position), TRUE);
 }
 
-void ShowPositionAtEnd(MediaPanel& panel) {
+void ShowPositionAtEnd(PlaybackWindow& panel) {
   const bw::PositionScale& scale = g_mediaPlayback.scale;
   if (BarFollowsPosition()) SetScrollPos(Bar(panel), SB_CTL, scale.Maximum(), TRUE);
   panel.SetText(IDC_MEDIA_POSITION, PositionText(scale.Length()));
 }
 
-void OnPositionBarScroll(MediaPanel& panel, WPARAM wParam) {
+void OnPositionBarScroll(PlaybackWindow& panel, WPARAM wParam) {
   if (!g_mediaPlayback.device.IsOpen()) return;
   const int code = LOWORD(wParam);
   if (code == SB_ENDSCROLL) {

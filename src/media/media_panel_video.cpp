@@ -1,11 +1,13 @@
-// Starting a video in the Video panel's docked area: the short path and pause-before-seek of
-// .mov and .mpg files, the picture placed in the frame, the time format and the sound switch.
-#include <algorithm>
+// Starting a video in the Video panel: the short path and pause-before-seek of .mov and .mpg
+// files, the picture placed in the docked frame or the floating window, the time format and
+// the sound switch, and a picture too large for the frame handed to the large-video dialog.
 #include <cctype>
 #include <string>
 
+#include "media/large_video_dialog.h"
 #include "media/media_panel_internal.h"
 #include "media/media_panel_texts.h"
+#include "media/video_geometry.h"
 #include "media/video_window.h"
 #include "shell/hover.h"
 #include "shell/program_state.h"
@@ -24,26 +26,13 @@ std::string ShortPath(const std::string& path) {
   return length > 0 && length < sizeof shortPath ? std::string(shortPath) : path;
 }
 
-// The picture area takes the source size centred in the frame; a picture larger than the
-// frame is shown scaled down to fit it, its proportions kept.
-RECT DockedArea(const MediaPanel& panel, SIZE source) {
+// The docked frame's client area, in the panel's client coordinates.
+RECT DockedFrame(const MediaPanel& panel) {
   RECT frame = {};
   HWND frameControl = panel.Control(IDC_MEDIA_ANIMATION);
   GetClientRect(frameControl, &frame);
   MapWindowPoints(frameControl, panel.Window(), reinterpret_cast<POINT*>(&frame), 2);
-  const LONG frameWidth = frame.right - frame.left;
-  const LONG frameHeight = frame.bottom - frame.top;
-  LONG width = source.cx > 0 ? source.cx : frameWidth;
-  LONG height = source.cy > 0 ? source.cy : frameHeight;
-  if (width > frameWidth || height > frameHeight) {
-    const double fit = std::min(static_cast<double>(frameWidth) / width,
-                                static_cast<double>(frameHeight) / height);
-    width = std::max<LONG>(1, static_cast<LONG>(width * fit));
-    height = std::max<LONG>(1, static_cast<LONG>(height * fit));
-  }
-  const LONG left = frame.left + (frameWidth - width) / 2;
-  const LONG top = frame.top + (frameHeight - height) / 2;
-  return RECT{left, top, left + width, top + height};
+  return frame;
 }
 
 // The host of the picture: the floating window when the settings ask for it and it can be
@@ -58,47 +47,85 @@ HWND ChooseVideoHost(MediaPanel& panel, const std::string& title) {
   return docked;
 }
 
-MCIERROR PlaceDockedPicture(MediaPanel& panel, SIZE source) {
-  HWND host = panel.Control(IDC_MEDIA_VIDEO_HOST);
-  const RECT area = DockedArea(panel, source);
-  SetWindowPos(host, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  return g_mediaPlayback.device.ShowPictureIn(
-      RECT{0, 0, area.right - area.left, area.bottom - area.top});
+// The picture at its own size centred in the docked frame; false when it does not fit there.
+// A picture without a size takes the whole frame.
+bool PlaceDockedPicture(MediaPanel& panel, SIZE source, MCIERROR& error) {
+  const RECT frame = DockedFrame(panel);
+  const bw::PixelSize frameSize{frame.right - frame.left, frame.bottom - frame.top};
+  const bool sized = source.cx > 0 && source.cy > 0;
+  const bw::DockedPlacement placement =
+      bw::PlaceInDockedFrame(frameSize, sized ? bw::PixelSize{source.cx, source.cy} : frameSize);
+  if (!placement.fits) return false;
+  const bw::PixelRect& area = placement.area;
+  SetWindowPos(panel.Control(IDC_MEDIA_VIDEO_HOST), nullptr, frame.left + area.left,
+               frame.top + area.top, area.width, area.height, SWP_NOZORDER | SWP_NOACTIVATE);
+  error = g_mediaPlayback.device.ShowPictureIn(RECT{0, 0, area.width, area.height});
+  return true;
 }
 
-MCIERROR OpenAndStart(MediaPanel& panel, const std::string& devicePath, const std::string& title) {
+struct VideoFile {
+  std::string devicePath;  // the short path of .mov and .mpg files
+  std::string listText;
+  std::string shownName;
+};
+
+// Opens the file in its host and starts it. A picture too large for the docked area is not
+// started: `tooLarge` is set, with the device still open.
+MCIERROR OpenAndStart(MediaPanel& panel, const VideoFile& file, SIZE& source, bool& tooLarge) {
   MediaPlayback& playback = g_mediaPlayback;
-  HWND host = ChooseVideoHost(panel, title);
+  HWND host = ChooseVideoHost(panel, file.listText);
   const bool floating = host == LiveVideoWindow();
-  MCIERROR error = playback.device.OpenVideo(devicePath, host);
+  MCIERROR error = playback.device.OpenVideo(file.devicePath, host);
   if (error != 0) return error;
-  SIZE source = {};
   error = playback.device.SourceSize(&source);
   if (error != 0) return error;
   if (floating) {
     SizeVideoWindowForSource(source);
-  } else if ((error = PlaceDockedPicture(panel, source)) != 0) {
-    return error;
+  } else if (!PlaceDockedPicture(panel, source, error)) {
+    tooLarge = true;
+    return 0;
   }
-  playback.framesMode = g_settings.main.videoOutputFrames;
-  error = playback.framesMode ? playback.device.UseFrames() : playback.device.UseMilliseconds();
-  if (error != 0) return error;
-  error = playback.device.SetAudio(!playback.muted);
-  if (error != 0) return error;
-  std::uint32_t length = 0;
-  error = playback.device.Length(&length);
-  if (error != 0) return error;
-  SetUpPositionDisplay(panel, length);
-  error = playback.device.PlayFrom(0);
+  if (error == 0) error = StartOpenedVideo(panel);
   if (error == 0 && floating) StartVideoWindowPicture(source);
   return error;
 }
 
+// The picture does not fit the docked area: the large-video dialog plays the file with its
+// own device, and the panel goes on with what the dialog left in the queue.
+bool PlayInLargeVideoDialog(MediaPanel& panel, const VideoFile& file, SIZE source) {
+  MediaPlayback& playback = g_mediaPlayback;
+  panel.KillPositionTimer();
+  playback.device.Close();
+  HideDockedVideo(panel);
+  RunLargeVideoDialog(panel.Window(), {file.devicePath, file.shownName, source});
+  if (playback.queue.HasFilesLeft()) {
+    // The next file starts on the timer's next tick.
+    panel.StartPositionTimer();
+    return true;
+  }
+  // Nothing follows: the panel's displays as after Stop, the device already closed.
+  RunStopRoutine(&panel);
+  panel.SetText(IDC_MEDIA_STATE, kTextMediaReady);
+  if (g_playAndExit) EndPlayAndExitRunSoon();
+  return false;
+}
+
 }  // namespace
 
-void HideDockedVideo(MediaPanel& panel) {
-  if (panel.IsVideo()) ShowWindow(panel.Control(IDC_MEDIA_VIDEO_HOST), SW_HIDE);
+MCIERROR StartOpenedVideo(PlaybackWindow& window) {
+  MediaPlayback& playback = g_mediaPlayback;
+  playback.framesMode = g_settings.main.videoOutputFrames;
+  MCIERROR error = playback.framesMode ? playback.device.UseFrames() : playback.device.UseMilliseconds();
+  if (error == 0) error = playback.device.SetAudio(!playback.muted);
+  std::uint32_t length = 0;
+  if (error == 0) error = playback.device.Length(&length);
+  if (error != 0) return error;
+  SetUpPositionDisplay(window, length);
+  return playback.device.PlayFrom(0);
+}
+
+void HideDockedVideo(PlaybackWindow& window) {
+  if (HWND docked = window.Control(IDC_MEDIA_VIDEO_HOST)) ShowWindow(docked, SW_HIDE);
   DestroyVideoWindow();
 }
 
@@ -107,22 +134,26 @@ bool StartNextVideo(MediaPanel& panel) {
   const int index = playback.queue.Next();
   if (index < 0) return false;
   panel.SetText(IDC_MEDIA_LEFT, std::to_string(playback.queue.LeftAfterNext()));
-  const std::string listText = ListText(panel, index);
-  const std::string path = *MediaFolder(panel.Mode(), g_settings.main) + listText;
-  const std::string shownName = ListedName(path, listText);
-  playback.pauseBeforeSeek = IsPausedBeforeSeek(listText);
-  const std::string devicePath = playback.pauseBeforeSeek ? ShortPath(path) : path;
+  VideoFile file;
+  file.listText = ListText(panel, index);
+  const std::string path = *MediaFolder(panel.Mode(), g_settings.main) + file.listText;
+  file.shownName = ListedName(path, file.listText);
+  playback.pauseBeforeSeek = IsPausedBeforeSeek(file.listText);
+  file.devicePath = playback.pauseBeforeSeek ? ShortPath(path) : path;
 
   // Opening a video can take a while; the hover highlight waits meanwhile.
   const bool hovering = StopHoverTimer(panel.Window());
-  const MCIERROR error = OpenAndStart(panel, devicePath, listText);
+  SIZE source = {};
+  bool tooLarge = false;
+  const MCIERROR error = OpenAndStart(panel, file, source, tooLarge);
   if (hovering) StartHoverTimer(panel.Window());
   if (error != 0) {
     ReportMediaError(panel, error);
     HideDockedVideo(panel);
     return false;
   }
-  panel.SetText(IDC_MEDIA_NAME, shownName);
+  if (tooLarge) return PlayInLargeVideoDialog(panel, file, source);
+  panel.SetText(IDC_MEDIA_NAME, file.shownName);
   playback.queue.Advance();
   return true;
 }

@@ -25,8 +25,10 @@ list(APPEND BW_CORE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/wave_info.cpp
 )
 
-# The file information dialogs of the three panels.
+# The file information dialogs of the three panels, the video window and the large-video
+# dialog.
 list(APPEND BW_APP_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/large_video_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/media_info_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/video_window.cpp
 )

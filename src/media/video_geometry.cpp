@@ -48,19 +48,20 @@ LargeVideoLayout LayOutLargeVideo(const LargeVideoMetrics& m, PixelSize video) {
   // The picture's margin to the right of the marker: the frame's border and the dialog's edge.
   constexpr int kRightMargin = 23;
   constexpr int kFrameBorder = 4;
-  LargeVideoLayout layout;
-  layout.dialog = m.dialog;
+  PixelSize size = m.dialog;
   if (m.dialog.height - m.markerTop - m.captionHeight - m.dialogFrameWidth < video.height) {
-    layout.dialog.height = m.captionHeight + m.markerTop + video.height + m.dialogFrameWidth;
+    size.height = m.captionHeight + m.markerTop + video.height + m.dialogFrameWidth;
   }
   if (m.dialog.width - kRightMargin < video.width) {
-    layout.dialog.width = m.markerLeft + video.width + kRightMargin;
+    size.width = m.markerLeft + video.width + kRightMargin;
   }
+  LargeVideoLayout layout;
+  layout.dialog = {(m.screen.width - size.width) / 2, (m.screen.height - size.height) / 2,
+                   size.width, size.height};
   // The frame is centred in the grown size: centred in the resource size, a picture wider
   // than the dialog would start left of its edge and be cut off.
-  const PixelSize outer = layout.dialog;
-  layout.frame = {(outer.width - video.width - 2 * kFrameBorder) / 2 - m.dialogFrameWidth - 2,
-                  (outer.height - video.height - 2 * kFrameBorder) / 2 + m.captionHeight +
+  layout.frame = {(size.width - video.width - 2 * kFrameBorder) / 2 - m.dialogFrameWidth - 2,
+                  (size.height - video.height - 2 * kFrameBorder) / 2 + m.captionHeight +
                       m.dialogFrameHeight - 1,
                   video.width + 2 * kFrameBorder, video.height + 2 * kFrameBorder};
   layout.pictureHost = {layout.frame.left + kFrameBorder, layout.frame.top + kFrameBorder,

@@ -59,8 +59,9 @@ struct DockedPlacement {
 };
 DockedPlacement PlaceInDockedFrame(PixelSize frameClient, PixelSize source);
 
-// The large-video dialog's geometry. `dialog` is its resource size in pixels, `marker` the
-// top-left of the hidden marker control relative to the dialog window.
+// The large-video dialog's geometry. `dialog` is its window's size as the resource makes it,
+// `markerLeft` and `markerTop` the hidden marker control's place in its client area, where the
+// picture's room begins below the controls.
 struct LargeVideoMetrics {
   PixelSize dialog;
   int markerLeft = 0;
@@ -68,12 +69,17 @@ struct LargeVideoMetrics {
   int captionHeight = 0;
   int dialogFrameWidth = 0;
   int dialogFrameHeight = 0;
+  PixelSize screen;
 };
 struct LargeVideoLayout {
-  PixelSize dialog;        // the window's size after growing for the video
-  PixelRect frame;         // the frame drawn around the picture
-  PixelRect pictureHost;   // the window the device draws into
+  PixelRect dialog;        // the window, grown for the video and centred on the screen
+  PixelRect frame;         // the frame drawn around the picture, in client coordinates
+  PixelRect pictureHost;   // the window the device draws into, at the video's size
 };
+// The dialog grows when the picture's room is smaller than the video: to the caption, the
+// marker's top, the video and the frame's width in height, and to the marker's left, the video
+// and a 23-pixel margin in width. The frame is centred on the grown window by the dialog's
+// own reckoning and the picture sits 4 pixels inside it.
 LargeVideoLayout LayOutLargeVideo(const LargeVideoMetrics& metrics, PixelSize video);
 
 }  // namespace bw

@@ -76,6 +76,28 @@
 #define MEDIA_INFO_OK_LABEL 40
 #define MEDIA_INFO_CANCEL_LABEL 41
 
+// --- media: the large-video dialog 1500, for a video too large for the docked area ---
+#define IDD_LARGE_VIDEO 1500
+#define IDC_LARGE_VIDEO_FRAME 1510
+#define IDC_LARGE_VIDEO_PICTURE 1511
+#define IDC_LARGE_VIDEO_MARKER 1512  /* hidden: the top-left of the picture's place */
+#define IDC_LARGE_VIDEO_START 1520
+#define IDC_LARGE_VIDEO_LENGTH 1521
+#define IDC_LARGE_VIDEO_STATE 1522
+#define IDC_LARGE_VIDEO_POSITION 1523
+#define IDC_LARGE_VIDEO_SELECTED_LABEL 1524
+#define IDC_LARGE_VIDEO_LEFT_LABEL 1525
+#define IDC_LARGE_VIDEO_SELECTED 1526
+#define IDC_LARGE_VIDEO_LEFT 1527
+#define IDC_LARGE_VIDEO_PLAY 1540
+#define IDC_LARGE_VIDEO_STOP 1541
+#define IDC_LARGE_VIDEO_PAUSE 1542
+#define IDC_LARGE_VIDEO_VOLUME 1543
+#define IDC_LARGE_VIDEO_REPEAT 1544
+#define IDC_LARGE_VIDEO_SKIP 1545
+#define IDC_LARGE_VIDEO_SOUND 1546
+#define IDC_LARGE_VIDEO_POSITION_BAR 1550
+
 // --- shell: options dialog 400 and animation setup 3900 (options) ---
 #define IDD_OPTIONS 400
 #define IDC_OPTIONS_SOUND_ON 420

@@ -48,6 +48,8 @@ INT_PTR SkinnedDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_INITDIALOG:
       if (chores_.openingSound != 0) PlaySoundEffect(chores_.openingSound);
       OnInitDialog();
+      // A dialog that ended while it started is never shown.
+      if (ended_) return TRUE;
       // The hover table is taken from the controls as the dialog has laid them out.
       if (chores_.buttonCount != 0) chrome_.RebuildHoverTable(window_);
       StartHoverTimer(window_);
@@ -92,6 +94,7 @@ bool SkinnedDialog::OnDrawItem(const DRAWITEMSTRUCT& item) { return chrome_.OnDr
 
 void SkinnedDialog::End(INT_PTR result, int sound) {
   if (sound != 0) PlaySoundEffect(sound);
+  ended_ = true;
   chrome_.OnEnd(window_);
   if (modal_) {
     EndDialog(window_, result);

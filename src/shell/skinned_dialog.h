@@ -107,6 +107,7 @@ class SkinnedDialog {
   DialogChrome chrome_;
   HWND window_ = nullptr;
   bool modal_ = false;
+  bool ended_ = false;  // End was called: a dialog ending in OnInitDialog is not opened
 };
 
 // Runs `dialog` modally from dialog template `templateId`, the owner's hover timer stopped

@@ -15,6 +15,7 @@
 #include "media/media_panel_texts.h"
 #include "shell/texts.h"
 #include "shell_e2e_support.h"
+#include "video_e2e_support.h"
 
 namespace {
 
@@ -41,38 +42,8 @@ std::string SilentWav(uint32_t milliseconds) {
   return wav;
 }
 
-std::string Chunk(const std::string& id, const std::string& body) {
-  std::string chunk = id + Le32(static_cast<uint32_t>(body.size())) + body;
-  if (body.size() % 2 != 0) chunk += '\0';
-  return chunk;
-}
-std::string List(const std::string& type, const std::string& body) {
-  return "LIST" + Le32(static_cast<uint32_t>(body.size() + 4)) + type + body;
-}
-
 // An uncompressed 32 x 24 AVI video of `frames` grey frames at 10 frames a second, no sound.
-std::string GreyAvi(uint32_t frames) {
-  const uint32_t width = 32, height = 24, frameBytes = width * height * 3;
-  std::string avih = Le32(100000) + Le32(frameBytes * 10) + Le32(0) + Le32(0x10) + Le32(frames) +
-                     Le32(0) + Le32(1) + Le32(frameBytes) + Le32(width) + Le32(height) +
-                     std::string(16, '\0');
-  std::string strh = std::string("vidsDIB ") + Le32(0) + Le16(0) + Le16(0) + Le32(0) + Le32(1) +
-                     Le32(10) + Le32(0) + Le32(frames) + Le32(frameBytes) + Le32(0xFFFFFFFF) +
-                     Le32(0) + Le16(0) + Le16(0) + Le16(width) + Le16(height);
-  std::string strf = Le32(40) + Le32(width) + Le32(height) + Le16(1) + Le16(24) + Le32(0) +
-                     Le32(frameBytes) + Le32(0) + Le32(0) + Le32(0) + Le32(0);
-  std::string hdrl = List("hdrl", Chunk("avih", avih) +
-                                      List("strl", Chunk("strh", strh) + Chunk("strf", strf)));
-  std::string movi;
-  std::string index;
-  for (uint32_t i = 0; i < frames; ++i) {
-    index += std::string("00db") + Le32(0x10) + Le32(static_cast<uint32_t>(movi.size() + 4)) +
-             Le32(frameBytes);
-    movi += Chunk("00db", std::string(frameBytes, static_cast<char>(0x80)));
-  }
-  const std::string body = "AVI " + hdrl + List("movi", movi) + Chunk("idx1", index);
-  return "RIFF" + Le32(static_cast<uint32_t>(body.size())) + body;
-}
+std::string GreyAvi(uint32_t frames) { return videoe2e::UncompressedAvi(32, 24, frames); }
 
 class MediaPanels : public testing::Test {
  protected:

@@ -44,24 +44,56 @@ TEST(VideoGeometryTest, TheDockedFrameTakesOnlyWhatFitsAndCentresIt) {
   EXPECT_FALSE(PlaceInDockedFrame({400, 300}, {320, 301}).fits);
 }
 
-TEST(VideoGeometryTest, TheLargeVideoDialogGrowsForThePictureAndKeepsItInside) {
+// A dialog of 522 x 409 pixels whose marker lies at 9, 128 of its client area, with the
+// caption and dialog frame of the test display, on a 1024 x 768 screen.
+LargeVideoMetrics LargeVideoDialogMetrics() {
   LargeVideoMetrics metrics;
-  metrics.dialog = {500, 400};
-  metrics.markerLeft = 12;
-  metrics.markerTop = 40;
+  metrics.dialog = {522, 409};
+  metrics.markerLeft = 9;
+  metrics.markerTop = 128;
   metrics.captionHeight = 19;
   metrics.dialogFrameWidth = 3;
   metrics.dialogFrameHeight = 3;
-  const LargeVideoLayout fits = LayOutLargeVideo(metrics, {320, 240});
-  EXPECT_EQ(fits.dialog, (PixelSize{500, 400}));
-  EXPECT_EQ(fits.frame, (PixelRect{81, 97, 328, 248}));
-  EXPECT_EQ(fits.pictureHost, (PixelRect{85, 101, 320, 240}));
+  metrics.screen = {1024, 768};
+  return metrics;
+}
 
-  const LargeVideoLayout big = LayOutLargeVideo(metrics, {720, 576});
-  EXPECT_EQ(big.dialog, (PixelSize{12 + 720 + 23, 19 + 40 + 576 + 3}));
-  EXPECT_GE(big.pictureHost.left, 0);
-  EXPECT_LE(big.pictureHost.left + big.pictureHost.width, big.dialog.width);
-  EXPECT_LE(big.pictureHost.top + big.pictureHost.height, big.dialog.height);
+TEST(VideoGeometryTest, TheLargeVideoDialogKeepsItsSizeForAPictureThatFitsItsRoom) {
+  const LargeVideoLayout layout = LayOutLargeVideo(LargeVideoDialogMetrics(), {320, 240});
+  EXPECT_EQ(layout.dialog, (PixelRect{251, 179, 522, 409}));
+  // (522 - 320 - 8) / 2 - 3 - 2 and (409 - 240 - 8) / 2 + 19 + 3 - 1, truncated.
+  EXPECT_EQ(layout.frame, (PixelRect{92, 101, 328, 248}));
+  EXPECT_EQ(layout.pictureHost, (PixelRect{96, 105, 320, 240}));
+}
+
+TEST(VideoGeometryTest, TheLargeVideoDialogGrowsOnlyWhenThePictureExceedsItsRoom) {
+  const LargeVideoMetrics metrics = LargeVideoDialogMetrics();
+  // The room below the marker is 409 - 128 - 19 - 3 = 259 high and 522 - 23 = 499 wide.
+  EXPECT_EQ(LayOutLargeVideo(metrics, {499, 259}).dialog.width, 522);
+  EXPECT_EQ(LayOutLargeVideo(metrics, {499, 259}).dialog.height, 409);
+  EXPECT_EQ(LayOutLargeVideo(metrics, {499, 260}).dialog.height, 19 + 128 + 260 + 3);
+  EXPECT_EQ(LayOutLargeVideo(metrics, {499, 260}).dialog.width, 522);
+  EXPECT_EQ(LayOutLargeVideo(metrics, {500, 259}).dialog.width, 9 + 500 + 23);
+  EXPECT_EQ(LayOutLargeVideo(metrics, {500, 259}).dialog.height, 409);
+
+  // Wider only: the frame is centred across the grown width, the height stays.
+  const LargeVideoLayout wide = LayOutLargeVideo(metrics, {600, 200});
+  EXPECT_EQ(wide.dialog, (PixelRect{196, 179, 632, 409}));
+  EXPECT_EQ(wide.frame, (PixelRect{7, 121, 608, 208}));
+}
+
+TEST(VideoGeometryTest, AGrownLargeVideoDialogHoldsThePictureInsideItsClientArea) {
+  const LargeVideoMetrics metrics = LargeVideoDialogMetrics();
+  const LargeVideoLayout big = LayOutLargeVideo(metrics, {640, 480});
+  EXPECT_EQ(big.dialog, (PixelRect{176, 69, 9 + 640 + 23, 19 + 128 + 480 + 3}));
+  EXPECT_EQ(big.frame, (PixelRect{7, 92, 648, 488}));
+  EXPECT_EQ(big.pictureHost, (PixelRect{11, 96, 640, 480}));
+  const int clientWidth = big.dialog.width - 2 * metrics.dialogFrameWidth;
+  const int clientHeight =
+      big.dialog.height - metrics.captionHeight - 2 * metrics.dialogFrameHeight;
+  EXPECT_GE(big.frame.left, 0);
+  EXPECT_LE(big.frame.left + big.frame.width, clientWidth);
+  EXPECT_LE(big.frame.top + big.frame.height, clientHeight);
 }
 
 }  // namespace
