@@ -1,12 +1,13 @@
 // The file information dialogs opened by the panels' Info button: what they show for a WAV, a
-// tagged MP3 and MIDI files (a cut-off one too), the series with Next and Cancel, and the panel
-// usable again afterwards.
+// tagged MP3, MIDI files and videos (a cut-off one of each too), the series with Next and Cancel,
+// and the panel usable again afterwards.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "shell_e2e_support.h"
+#include "video_e2e_support.h"
 
 namespace {
 
@@ -164,6 +165,39 @@ TEST_F(MediaInformation, MidiFilesShowTheirFormatAndTempoAndCancelEndsTheSeries)
   EXPECT_TRUE(damagedNote);
   Close(cut, 1311);  // Cancel: the third file is not shown
   EXPECT_EQ(program.WaitForWindow("MIDI File Information", 1500), nullptr);
+  EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(GetParent(list)) != FALSE; }, 3000));
+}
+
+TEST_F(MediaInformation, VideosShowTheirFrameSizeFramesAndLengthAndWhatACutOneHolds) {
+  const std::string video = videoe2e::UncompressedAvi(32, 24, 20);
+  shelle2e::WriteBytes(media + "a.avi", video);
+  shelle2e::WriteBytes(media + "b.avi", video.substr(0, 200));  // the headers end mid-stream
+  Start("video", "VideoFilesPath", shelle2e::kVideoTab);
+  ASSERT_TRUE(e2e::WaitUntil([&] { return SendMessageA(list, LB_GETCOUNT, 0, 0) == 2; }, 5000));
+  SelectAll();
+  HWND first = PressInfo("Video File Information");
+  ASSERT_NE(first, nullptr);
+  e2e::SaveScreenshot(first, "media_info_video");
+  EXPECT_EQ(e2e::GetText(e2e::FindControl(first, 1420)), "a.avi");
+  const std::vector<std::string> whole = Lines(first, 1400);
+  EXPECT_TRUE(Has(whole, "File type:\tAVI"));
+  EXPECT_TRUE(Has(whole, "Compression:\tUncompressed"));
+  EXPECT_TRUE(Has(whole, "Frame Size:\t32 x 24 Pixels"));
+  EXPECT_TRUE(Has(whole, "Frames:\t20 Frames"));
+  EXPECT_TRUE(Has(whole, "Frame Rate:\t10 fps"));
+  EXPECT_TRUE(Has(whole, "Length:\t2.000 Seconds"));
+  for (const std::string& line : whole) EXPECT_NE(line.rfind("Note:", 0), 0u) << line;
+  Close(first, 1410);
+
+  HWND cut = program.WaitForWindow("Video File Information", 8000);
+  ASSERT_NE(cut, nullptr);
+  EXPECT_EQ(e2e::GetText(e2e::FindControl(cut, 1420)), "b.avi");
+  const std::vector<std::string> part = Lines(cut, 1400);
+  EXPECT_TRUE(Has(part, "Frame Size:\t32 x 24 Pixels"));
+  bool note = false;
+  for (const std::string& line : part) note |= line.rfind("Note:\t", 0) == 0;
+  EXPECT_TRUE(note);
+  Close(cut, 1410);
   EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(GetParent(list)) != FALSE; }, 3000));
 }
 
