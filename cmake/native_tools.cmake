@@ -23,9 +23,10 @@ if(BW_BENCHMARKS AND BW_BENCH_SOURCES)
   target_link_libraries(brindwax_bench PRIVATE brindwax_core benchmark::benchmark benchmark::benchmark_main)
 endif()
 
-# libFuzzer targets need clang; with another compiler they are skipped.
+# libFuzzer targets need clang; with another compiler they are skipped. A build with benchmarks
+# leaves them out: the benchmarks measure the core without the fuzzers' instrumentation.
 file(GLOB BW_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
-if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND BW_FUZZ_SOURCES)
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND BW_FUZZ_SOURCES AND NOT BW_BENCHMARKS)
   # Coverage instrumentation of the core lets the fuzzers steer into the parsers themselves.
   target_compile_options(brindwax_core PRIVATE -fsanitize=fuzzer-no-link)
   foreach(fuzz_source ${BW_FUZZ_SOURCES})
