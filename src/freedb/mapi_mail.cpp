@@ -29,8 +29,9 @@ std::optional<std::string> SendByMapi(HWND owner, const MapiSubmission& submissi
                                       const char* libraryName) {
   UniqueModule library(LoadLibraryA(libraryName));
   if (!library) return std::string(kTextMapiMissing);
-  auto sendMail =
-      reinterpret_cast<LPMAPISENDMAIL>(GetProcAddress(library.Get(), "MAPISendMail"));
+  // Through the generic function type: the export's real type is known only to the caller.
+  auto sendMail = reinterpret_cast<LPMAPISENDMAIL>(
+      reinterpret_cast<void (*)()>(GetProcAddress(library.Get(), "MAPISendMail")));
   if (sendMail == nullptr) return std::string(kTextMapiMissing);
 
   MapiRecipDesc originator = Describe(submission.originator);

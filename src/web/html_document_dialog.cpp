@@ -91,7 +91,6 @@ class HtmlDocumentDialog : public SkinnedDialog, private bw::HtmlRunHost {
   bw::HtmlOptions ChosenOptions() const;
   void ShowTemplateChoice();
   void FillTemplateList();
-  void SetTemplateFolder(const std::string& folder);
   void CommitTemplateFolder();
   void CommitDestination();
   // Browse: the folder browser opens on the template or destination folder; a confirmed
@@ -201,14 +200,6 @@ void HtmlDocumentDialog::FillTemplateList() {
       SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(found.cFileName));
     }
   } while (FindNextFileA(search.Get(), &found));
-}
-
-void HtmlDocumentDialog::SetTemplateFolder(const std::string& folder) {
-  values_.templateFolder = bw::EndInBackslash(folder);
-  SetItemText(IDC_HTML_TEMPLATE_FOLDER, values_.templateFolder);
-  values_.templateFileName.clear();
-  ShowTemplateChoice();  // "None selected" and an empty status
-  FillTemplateList();
 }
 
 // The folder typed into the template field is taken as it stands.

@@ -159,7 +159,9 @@ class FolderBrowserFlow : public testing::Test {
   }
 
   void TearDown() override {
-    if (program.IsRunning()) EXPECT_EQ(ExitProgram(program, main), 0);
+    if (program.IsRunning()) {
+      EXPECT_EQ(ExitProgram(program, main), 0);
+    }
     tree_drive_.reset();
     gone_drive_.reset();
     RunHostCommand("/bin/rm", "-rf " + host_ + " " + host_ + "-gone");

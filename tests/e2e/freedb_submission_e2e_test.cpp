@@ -295,7 +295,9 @@ TEST_F(Submission, RefusalAtEachStepKeepsItsErrorText) {
     const std::vector<std::string> lines = server.Lines();
     ASSERT_GE(lines.size(), 1u);
     EXPECT_EQ(lines.back(), "QUIT");
-    if (lines.size() >= 2) EXPECT_EQ(lines[lines.size() - 2], step.lastCommand);
+    if (lines.size() >= 2) {
+      EXPECT_EQ(lines[lines.size() - 2], step.lastCommand);
+    }
     e2e::Sleep(200);
     EXPECT_EQ(Status(smtp), step.status);
     if (std::string(step.name) == "message") e2e::SaveScreenshot(smtp, "smtp_submission_refused");

@@ -43,7 +43,9 @@ std::string TwoTrackMidi() {
 class MediaInformation : public testing::Test {
  protected:
   void TearDown() override {
-    if (program.IsRunning() && main != nullptr) EXPECT_EQ(ExitProgram(program, main), 0);
+    if (program.IsRunning() && main != nullptr) {
+      EXPECT_EQ(ExitProgram(program, main), 0);
+    }
   }
 
   void Start(const char* mode, const char* pathKey, int tab) {

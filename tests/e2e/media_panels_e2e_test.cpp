@@ -55,7 +55,9 @@ class MediaPanels : public testing::Test {
   }
 
   void TearDown() override {
-    if (program.IsRunning() && main != nullptr) EXPECT_EQ(ExitProgram(program, main), 0);
+    if (program.IsRunning() && main != nullptr) {
+      EXPECT_EQ(ExitProgram(program, main), 0);
+    }
   }
 
   void AddWav(const std::string& name, uint32_t milliseconds) {

@@ -79,7 +79,9 @@ class VideoPanelTest : public testing::Test {
   }
 
   void TearDown() override {
-    if (program.IsRunning() && main != nullptr) EXPECT_EQ(shelle2e::ExitProgram(program, main), 0);
+    if (program.IsRunning() && main != nullptr) {
+      EXPECT_EQ(shelle2e::ExitProgram(program, main), 0);
+    }
   }
 
   // Starts the program and waits until the panel lists `files` files.

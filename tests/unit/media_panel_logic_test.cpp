@@ -141,7 +141,7 @@ struct Folders {
 };
 
 TEST(MediaFolderPath, TypedFoldersEndInABackslash) {
-  Folders folders{{"D:\\music", "E:\\", "D:\\music\\x", "\\\\server\\share"}};
+  Folders folders{{"D:\\music", "E:\\", "D:\\music\\x", "\\\\server\\share"}, {}};
   const struct {
     const char* typed;
     const char* folder;  // nullptr: "Invalid path!"
@@ -181,7 +181,7 @@ TEST(MediaFolderPath, TypedFoldersEndInABackslash) {
 TEST(MediaFolderPath, NoFolderGrowsPastTheBuffer) {
   const std::string longest = "C:\\" + std::string(255, 'a');  // 258, 259 with its "\"
   const std::string tooLong = longest + "b";                   // 260 with its "\"
-  Folders folders{{longest, tooLong}};
+  Folders folders{{longest, tooLong}, {}};
   EXPECT_EQ(NormaliseMediaFolder(longest, folders.MakeCurrent()).value_or(""), longest + "\\");
   EXPECT_FALSE(NormaliseMediaFolder(tooLong, folders.MakeCurrent()).has_value());
   EXPECT_FALSE(NormaliseMediaFolder(tooLong + "\\", folders.MakeCurrent()).has_value());
@@ -193,7 +193,7 @@ TEST(MediaFolderPath, DroppedFilesGiveTheirFolder) {
   EXPECT_EQ(DroppedItemFolderText("D:\\Music", true), "D:\\Music");
   EXPECT_EQ(DroppedItemFolderText("D:\\song.wav", false), "D:");
   EXPECT_EQ(DroppedItemFolderText("song.wav", false), "song.wav");
-  Folders folders{{"D:\\Music"}};
+  Folders folders{{"D:\\Music"}, {}};
   EXPECT_EQ(NormaliseMediaFolder(DroppedItemFolderText("D:\\Music\\song.wav", false),
                                  folders.MakeCurrent())
                 .value_or(""),
